@@ -1,0 +1,93 @@
+#include "app/main_window.h"
+
+#include "platform/units.h"
+
+namespace {
+
+const char* const mainCaption =
+    "СИМУЛАТОР НА РЕАЛНА СТРЕЛБА С ЗОКРАВИН               ЛЯВ БУТОН НА МИШКАТА  - ИЗСТРЕЛ       "
+    "ДЕСЕН БУТОН - МИШЕНА";
+
+constexpr std::uint32_t sightColor = rgb(49, 24, 52);
+
+void place(Control& c, float left, float top, float width, float height)
+{
+    c.Left = left;
+    c.Top = top;
+    c.Width = width;
+    c.Height = height;
+}
+
+// Children of the window itself are placed in twips; the design gives them in pixels.
+void placeInTwips(Control& c, float x, float y, float w, float h)
+{
+    using units::twipsFromPixels;
+    place(c, twipsFromPixels(x), twipsFromPixels(y), twipsFromPixels(w), twipsFromPixels(h));
+}
+
+Button button(const char* caption)
+{
+    Button b;
+    b.Caption = caption;
+    return b;
+}
+
+PictureBox hiddenPicture(const Raster& picture)
+{
+    PictureBox box(picture);
+    place(box, 0, 0, static_cast<float>(picture.width()), static_cast<float>(picture.height()));
+    box.Visible = false;
+    return box;
+}
+
+PictureBox sightPiece(float x, float y, int pictureWidth, float w, float h)
+{
+    PictureBox box(Raster(pictureWidth, static_cast<int>(h), sightColor));
+    place(box, x, y, w, h);
+    return box;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const ScenePictures& pictures, TimerQueue& timers, SoundPlayer& player)
+    : FormWindow(mainCaption)
+    , BAVNA(button("ПРЕЦИЗНА СТРЕЛБА"))
+    , Restart(button("СМЯНА НА МИШЕНА"))
+    , Barza(button("БЪРЗА СТРЕЛБА"))
+    , Основа(pictures.rangeTargetPlate3)
+    , Command1(button("Мишена"))
+    , mm1(sightPiece(0, 0, 15, 15, 20))
+    , mmu(sightPiece(23, 0, 2, 2, 20))
+    , mm2(sightPiece(33, 0, 15, 15, 20))
+    , mm3(sightPiece(0, 8, 48, 44, 12))
+    , mi(hiddenPicture(pictures.bull))
+    , МаскаОснова(hiddenPicture(pictures.rangeTargetPlate3))
+    , МаскаОснова0(hiddenPicture(pictures.rangeNoTarget))
+    , МаскаОснова1(hiddenPicture(pictures.rangeTargetPlate1))
+    , МаскаОснова3(hiddenPicture(pictures.rangeTargetPlate5))
+    , Черно(hiddenPicture(pictures.armOnBlack))
+    , Бяло(hiddenPicture(pictures.armOnWhite))
+    , Фон(hiddenPicture(pictures.armOnBlack))
+    , TimerB(timers, 3000, false)
+    , Timer1(timers, 500, false)
+    , otkat(timers, 10, true)
+    , otkat1(timers, 10, false)
+    , MM(player)
+{
+    placeInTwips(Frame1, 8, 8, 697, 33);
+    placeInTwips(BAVNA, 0, 0, 121, 33);
+    placeInTwips(Restart, 272, 0, 121, 33);
+    placeInTwips(Barza, 560, 0, 121, 33);
+    // The range view: 10 twips from the left, a 2-pixel sunken border round 1024 x 768 pixels.
+    place(Основа, 10, units::twipsFromPixels(56), units::twipsFromPixels(1028), units::twipsFromPixels(772));
+
+    for (int k = 1; k <= 10; ++k)
+        place(i(k), 0, 32.0f * static_cast<float>(k - 1), 25, 19);
+    place(i(11), 0, 320, 49, 24);
+    place(Command1, 0, 352, 65, 25);
+
+    mi.Left = 401.467f;
+    mi.Top = 112;
+    place(dum, 0, 0, 2, 2);
+    dum.Visible = false;
+}

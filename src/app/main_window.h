@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/scene_pictures.h"
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/picture_box.h"
+#include "platform/sound_player.h"
+#include "platform/timer.h"
+
+#include <array>
+
+// The main window f and its controls. The window's own children are in twips (Frame1 and the
+// buttons in it, the range view); the children of the range view are in its pixels.
+class MainWindow : public FormWindow {
+public:
+    MainWindow(const ScenePictures& pictures, TimerQueue& timers, SoundPlayer& player);
+
+    static constexpr int clientWidthPixels = 792;
+    static constexpr int clientHeightPixels = 598;
+    static constexpr std::uint32_t backColor = 0xff808080u;
+
+    float Width = 0;  // outer width in twips, as the shell last reported it
+
+    Control Frame1;
+    Button BAVNA;
+    Button Restart;
+    Button Barza;
+
+    PictureBox Основа;
+    TextBox& i(int k) { return m_scoreBoxes.at(k - 1); }  // i(1) .. i(10) the shots, i(11) the total
+    const TextBox& i(int k) const { return m_scoreBoxes.at(k - 1); }
+    Button Command1;
+    PictureBox mm1;
+    PictureBox mmu;
+    PictureBox mm2;
+    PictureBox mm3;
+
+    PictureBox mi;
+    Control dum;
+    PictureBox МаскаОснова;
+    PictureBox МаскаОснова0;
+    PictureBox МаскаОснова1;
+    PictureBox МаскаОснова3;
+    PictureBox Черно;
+    PictureBox Бяло;
+    PictureBox Фон;
+
+    Timer TimerB;
+    Timer Timer1;
+    Timer otkat;
+    Timer otkat1;
+    MultimediaControl MM;
+
+    int ScreenMousePointer = 0;
+
+private:
+    std::array<TextBox, 11> m_scoreBoxes;
+};

@@ -1,0 +1,39 @@
+#include "app/start_up.h"
+
+#include "app/simulator.h"
+
+#include <filesystem>
+
+namespace {
+
+// The sounds lie beside the program; the folder and the name are joined with the platform's own
+// separator, so the same two names work on every system.
+std::string besideProgram(const std::string& folder, const char* name)
+{
+    return folder + static_cast<char>(std::filesystem::path::preferred_separator) + name;
+}
+
+}  // namespace
+
+void Form_Load(Simulator& s)
+{
+    s.shotNumber = 0;
+    s.windage = 0;
+    s.elevation = 0;
+    s.appPath = s.AppPath;
+    s.shotSoundPath = besideProgram(s.appPath, "AK.wav");
+    s.shotSound2Path = besideProgram(s.appPath, "AK2.wav");
+    // No target is in play until an exercise is chosen: the bull marker stands away from every plate.
+    s.f.mi.Left = 708;
+    s.f.Frame1.Left = (s.f.Width - s.f.Frame1.Width) / 2;
+}
+
+void Form_Resize(Simulator& s)
+{
+    s.f.Frame1.Left = (s.f.Width - s.f.Frame1.Width) / 2;
+}
+
+void Form_Unload(Simulator& s)
+{
+    s.proverka.Unload();
+}

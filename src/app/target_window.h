@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/control.h"
+#include "platform/form.h"
+
+#include <array>
+
+// The controls of the target window proverka, in its scale of millimetres, at their load state.
+// The face picture and the four arrows are design pictures that only the view draws.
+struct TargetControls {
+    TargetControls();
+
+    Control& dum(int k) { return m_marks.at(k - 1); }  // dum(1) is dum, dum(2) .. dum(10) dum2 .. dum10
+    const Control& dum(int k) const { return m_marks.at(k - 1); }
+
+    Control Shape1;
+    Control Shape2;
+    TextBox tbi;
+    ScrollBar Horizont;
+    TextBox tHorizont;
+    Control Picture2;  // arrow pointing left
+    Control Picture1;  // arrow pointing right
+    ScrollBar Vertikal;
+    TextBox tVertikal;
+    Control Picture3;  // arrow pointing up
+    Control Picture4;  // arrow pointing down
+
+    static constexpr int clientWidthPixels = 599;
+    static constexpr int clientHeightPixels = 531;
+    static constexpr float markDiameter = 1.99f;
+
+private:
+    std::array<Control, 10> m_marks;
+};
+
+using TargetWindow = LazyForm<TargetControls>;
+
+inline const char* const targetCaption = "МИШЕНА - СКРИВАНЕ ЧРЕЗ ЛЯВ ИЛИ ДЕСЕН БУТОН";

@@ -1,0 +1,5 @@
+#include "exercise/target_sequence.h"
+
+#include "app/simulator.h"
+
+void TimerB_Timer(Simulator&) {}

@@ -1,0 +1,5 @@
+#pragma once
+
+class Simulator;
+
+void TimerB_Timer(Simulator& s);

@@ -1,0 +1,6 @@
+#pragma once
+
+class Simulator;
+
+void Command1_Click(Simulator& s);
+void i11_Change(Simulator& s);

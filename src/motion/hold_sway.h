@@ -1,0 +1,5 @@
+#pragma once
+
+class Simulator;
+
+void Timer1_Timer(Simulator& s);

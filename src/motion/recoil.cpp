@@ -1,0 +1,5 @@
+#include "motion/recoil.h"
+
+#include "app/simulator.h"
+
+void otkat_Timer(Simulator&) {}

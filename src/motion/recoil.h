@@ -1,0 +1,5 @@
+#pragma once
+
+class Simulator;
+
+void otkat_Timer(Simulator& s);

@@ -1,0 +1,5 @@
+#pragma once
+
+class Simulator;
+
+void otkat1_Timer(Simulator& s);

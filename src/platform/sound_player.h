@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+// Plays sound files for the multimedia control. A request returns at once; a file that cannot be
+// played costs only its sound.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(const std::string& path) = 0;
+};
+
+// The multimedia control as the logic uses it: a file name, then the command word "Sound".
+class MultimediaControl {
+public:
+    explicit MultimediaControl(SoundPlayer& player) : m_player(player) {}
+
+    std::string FileName;
+    void Command(const std::string& word)
+    {
+        if (word == "Sound")
+            m_player.play(FileName);
+    }
+
+private:
+    SoundPlayer& m_player;
+};

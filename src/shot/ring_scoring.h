@@ -1,0 +1,6 @@
+#pragma once
+
+class Simulator;
+struct Control;
+
+void otklonenie(Simulator& s, const Control& mark);

@@ -1,0 +1,6 @@
+#include "shot/strelba.h"
+
+#include "app/simulator.h"
+
+void Основа_Click(Simulator&) {}
+void strelba(Simulator&, Control&) {}

@@ -1,0 +1,7 @@
+#pragma once
+
+class Simulator;
+struct Control;
+
+void Основа_Click(Simulator& s);
+void strelba(Simulator& s, Control& offsets);

@@ -1,0 +1,8 @@
+#include "target/target_view.h"
+
+#include "app/simulator.h"
+
+void Основа_MouseDown(Simulator&, int, int, float, float) {}
+void Horizont_Change(Simulator&) {}
+void Vertikal_Change(Simulator&) {}
+void Form_Click(Simulator&) {}

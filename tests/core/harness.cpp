@@ -1,0 +1,96 @@
+#include "harness.h"
+
+#include "scene/aim_tracking.h"
+#include "shot/strelba.h"
+#include "target/target_view.h"
+
+std::uint32_t backgroundPixel(int blue, int x, int y)
+{
+    return rgb(x % 251, y % 241, blue);
+}
+
+bool armPixelIsEmpty(int x, int y)
+{
+    return x >= 113 || (x * 7 + y * 3) % 5 == 0;
+}
+
+std::uint32_t armPixel(int x, int y)
+{
+    return rgb(100 + x % 100, 50 + y % 150, 1 + (x + y) % 7);
+}
+
+namespace {
+
+Raster background(int blue)
+{
+    Raster r(1024, 768);
+    for (int y = 0; y < r.height(); ++y)
+        for (int x = 0; x < r.width(); ++x)
+            r.setPixel(x, y, backgroundPixel(blue, x, y));
+    r.takeDamage();
+    return r;
+}
+
+Raster arm(std::uint32_t empty)
+{
+    Raster r(123, 768);
+    for (int y = 0; y < r.height(); ++y)
+        for (int x = 0; x < r.width(); ++x)
+            r.setPixel(x, y, armPixelIsEmpty(x, y) ? empty : armPixel(x, y));
+    r.takeDamage();
+    return r;
+}
+
+}  // namespace
+
+ScenePictures testPictures()
+{
+    static const ScenePictures pictures{
+        background(bluePlate3), background(blueNoTarget), background(bluePlate1), background(bluePlate5),
+        Raster(18, 18, rgb(0, 0, 0)), arm(rgb(0, 0, 0)), arm(rgb(255, 255, 255)),
+    };
+    return pictures;
+}
+
+Harness::Harness() : s(testPictures(), sounds, "/opt/стрелбище 1")
+{
+    s.f.Width = 12000;
+    Form_Load(s);
+    s.f.Show();
+    Form_Resize(s);
+}
+
+void Harness::move(float x, float y, int button)
+{
+    Основа_MouseMove(s, button, 0, x, y);
+}
+
+void Harness::click()
+{
+    Основа_Click(s);
+}
+
+void Harness::rightButton()
+{
+    Основа_MouseDown(s, 2, 0, 0, 0);
+}
+
+void Harness::advanceBy(Millis ms)
+{
+    const Millis target = s.timers.now() + ms;
+    while (auto next = s.timers.nextDeadline()) {
+        if (*next > target)
+            break;
+        s.timers.advance(*next);
+    }
+    s.timers.advance(target);
+}
+
+int Harness::backgroundAt(int x, int y) const
+{
+    const std::uint32_t p = s.f.Основа.image().pixel(x, y);
+    for (int blue : {blueNoTarget, bluePlate1, bluePlate3, bluePlate5})
+        if (p == backgroundPixel(blue, x, y))
+            return blue;
+    return -1;
+}
