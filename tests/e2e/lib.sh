@@ -1,0 +1,289 @@
+# Sourced by the end-to-end tests: start the real program under the display that tests/run
+# provides, find its windows, drive the pointer, read the screen and record what it plays.
+#
+#   source "$(dirname "$0")/lib.sh"
+#   start_program
+#   win=$(wait_for_window "$MAIN_CAPTION") || fail "no main window"
+#   click_at "$win" 400 300 1
+#   screenshot "$E2E_TMP/after.png" "$win"
+#   [[ $(pixel_at "$E2E_TMP/after.png" 10 10) == "0 255 0" ]] || fail "..."
+#   pass "..."
+#
+# Every function returns non-zero on failure instead of exiting, except fail and pass.
+
+E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+E2E_PROGRAM=${STRELBISHTE_PROGRAM:-$E2E_ROOT/build/strelbishte}
+E2E_SINK=${STRELBISHTE_SINK:-strelbishte_test}
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/strelbishte-e2e.XXXXXX")
+E2E_PROGRAM_PID=
+E2E_RECORDER_PID=
+E2E_RECORDING=
+E2E_RECORDING_T0_NS=
+
+# The caption has runs of 15, 2 and 7 blanks; spelling them out keeps them countable.
+MAIN_CAPTION="СИМУЛАТОР НА РЕАЛНА СТРЕЛБА С ЗОКРАВИН$(printf '%15s' '')ЛЯВ БУТОН НА МИШКАТА$(printf '%2s' '')- ИЗСТРЕЛ$(printf '%7s' '')ДЕСЕН БУТОН - МИШЕНА"
+
+readonly E2E_RATE=44100 E2E_CHANNELS=2
+
+e2e_log() { printf '%s: %s\n' "$(basename "$0")" "$*" >&2; }
+
+# Stops the program and the recorder, then removes the scratch folder unless E2E_KEEP is set.
+e2e_cleanup() {
+  stop_program
+  recorder_stop
+  if [[ -n ${E2E_KEEP:-} ]]; then
+    e2e_log "kept $E2E_TMP"
+  else
+    rm -rf "$E2E_TMP"
+  fi
+}
+trap e2e_cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
+
+fail() {
+  printf 'FAIL: %s\n' "$*"
+  if [[ -s $E2E_TMP/program.log ]]; then
+    printf -- '--- program output ---\n'
+    tail -n 40 "$E2E_TMP/program.log"
+  fi
+  exit 1
+}
+
+pass() {
+  printf 'PASS: %s\n' "${*:-$(basename "$0")}"
+  exit 0
+}
+
+# ---- the program ----------------------------------------------------------------------------
+
+# Starts the program in the background from its own folder, where its sounds lie.
+start_program() {
+  [[ -x $E2E_PROGRAM ]] || { e2e_log "no program at $E2E_PROGRAM"; return 1; }
+  [[ -n ${DISPLAY:-} ]] || { e2e_log "DISPLAY is not set; run through tests/run"; return 1; }
+  (cd "$(dirname "$E2E_PROGRAM")" && exec "$E2E_PROGRAM" "$@") </dev/null >"$E2E_TMP/program.log" 2>&1 &
+  E2E_PROGRAM_PID=$!
+}
+
+program_running() {
+  [[ -n $E2E_PROGRAM_PID ]] && kill -0 "$E2E_PROGRAM_PID" 2>/dev/null
+}
+
+stop_program() {
+  [[ -n $E2E_PROGRAM_PID ]] || return 0
+  kill -TERM "$E2E_PROGRAM_PID" 2>/dev/null
+  for _ in {1..30}; do
+    program_running || break
+    sleep 0.1
+  done
+  kill -KILL "$E2E_PROGRAM_PID" 2>/dev/null
+  wait "$E2E_PROGRAM_PID" 2>/dev/null
+  E2E_PROGRAM_PID=
+}
+
+# ---- windows --------------------------------------------------------------------------------
+
+# Prints the ids of the visible windows whose caption is exactly $1. xdotool's own --name is a
+# case-blind regular expression, so it only narrows the list and the comparison is done here.
+find_windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$1" ]] && echo "$id"
+  done
+}
+
+# Waits up to $2 seconds (default 10) for a visible window captioned exactly $1 and prints its id.
+wait_for_window() {
+  local caption=$1 tenths=$((${2:-10} * 10)) ids
+  for ((t = 0; t < tenths; t++)); do
+    ids=$(find_windows "$caption")
+    if [[ -n $ids ]]; then
+      head -n 1 <<<"$ids"
+      return 0
+    fi
+    if [[ -n $E2E_PROGRAM_PID ]] && ! program_running; then
+      e2e_log "the program exited before showing \"$caption\""
+      return 1
+    fi
+    sleep 0.1
+  done
+  e2e_log "no window \"$caption\" within ${2:-10} s"
+  return 1
+}
+
+# Waits up to $2 seconds (default 10) until no visible window is captioned exactly $1.
+wait_for_window_gone() {
+  local tenths=$((${2:-10} * 10))
+  for ((t = 0; t < tenths; t++)); do
+    [[ -z $(find_windows "$1") ]] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Sets WIN_X, WIN_Y (the client area's top left on the screen), WIN_WIDTH and WIN_HEIGHT.
+# xwininfo is asked for the position because xdotool reports the frame's under a window manager.
+window_geometry() {
+  local info
+  info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+  WIN_X=$(awk -F: '/Absolute upper-left X/ { print $2 + 0 }' <<<"$info")
+  WIN_Y=$(awk -F: '/Absolute upper-left Y/ { print $2 + 0 }' <<<"$info")
+  WIN_WIDTH=$(awk -F: '/^ *Width:/ { print $2 + 0 }' <<<"$info")
+  WIN_HEIGHT=$(awk -F: '/^ *Height:/ { print $2 + 0 }' <<<"$info")
+  [[ -n $WIN_X && -n $WIN_Y && -n $WIN_WIDTH && -n $WIN_HEIGHT ]]
+}
+
+activate_window() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1" >/dev/null 2>&1
+}
+
+# ---- the pointer ----------------------------------------------------------------------------
+
+# Moves the pointer to ($2, $3) inside window $1 and waits until the server reports it there.
+move_to() {
+  local win=$1 x=$2 y=$3 ax ay loc
+  window_geometry "$win" || return 1
+  ax=$((WIN_X + x)) ay=$((WIN_Y + y))
+  for _ in {1..20}; do
+    xdotool mousemove --window "$win" "$x" "$y" >/dev/null 2>&1
+    loc=$(xdotool getmouselocation --shell 2>/dev/null)
+    if grep -qx "X=$ax" <<<"$loc" && grep -qx "Y=$ay" <<<"$loc"; then
+      return 0
+    fi
+    sleep 0.05
+  done
+  e2e_log "pointer did not reach $x,$y in window $win"
+  return 1
+}
+
+# Clicks button $4 (1 left, 3 right; default 1) at ($2, $3) inside window $1.
+click_at() {
+  move_to "$1" "$2" "$3" || return 1
+  xdotool click "${4:-1}"
+}
+
+# ---- the screen -----------------------------------------------------------------------------
+
+# Saves the screen, or with $2 the part of it that window $2 covers, to the PNG file $1. Taking
+# the window from the whole screen shows exactly what a person sees there, overlaps included.
+screenshot() {
+  local out=$1 win=${2:-}
+  if [[ -z $win ]]; then
+    import -silent -window root "$out"
+  else
+    window_geometry "$win" || return 1
+    import -silent -window root -crop "${WIN_WIDTH}x${WIN_HEIGHT}+${WIN_X}+${WIN_Y}" +repage "$out"
+  fi
+}
+
+# Prints the colour at ($2, $3) of the image $1 as three decimal numbers 0..255: "R G B".
+pixel_at() {
+  local hex
+  hex=$(convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- 2>/dev/null |
+    grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1) || return 1
+  [[ -n $hex ]] || return 1
+  printf '%d %d %d\n' "0x${hex:1:2}" "0x${hex:3:2}" "0x${hex:5:2}"
+}
+
+# Succeeds when colour "$1" ("R G B") is within $3 (default 0) of "$2" in every channel.
+colour_near() {
+  local -a a b
+  read -ra a <<<"$1"
+  read -ra b <<<"$2"
+  local tol=${3:-0} i d
+  for i in 0 1 2; do
+    d=$((a[i] - b[i]))
+    ((d < 0)) && d=$((-d))
+    ((d <= tol)) || return 1
+  done
+}
+
+# ---- sound ----------------------------------------------------------------------------------
+
+# Starts the one recorder of a test: everything played into the test sink from now until
+# recorder_stop lands in the raw file $1 (default $E2E_TMP/recording.raw, signed 16-bit, 44100 Hz,
+# stereo), named in E2E_RECORDING. It returns once samples flow, so nothing played after it is
+# missed. Call it directly, not in $(...), which would lose the recorder's pid.
+recorder_start() {
+  E2E_RECORDING=${1:-$E2E_TMP/recording.raw}
+  : >"$E2E_RECORDING"
+  parec -d "$E2E_SINK.monitor" --format=s16le --rate=$E2E_RATE --channels=$E2E_CHANNELS \
+    --latency-msec=20 --raw >"$E2E_RECORDING" 2>"$E2E_TMP/parec.log" </dev/null &
+  E2E_RECORDER_PID=$!
+  local now bytes
+  for _ in {1..250}; do
+    if [[ -s $E2E_RECORDING ]]; then
+      now=$(date +%s%N) bytes=$(stat -c %s "$E2E_RECORDING")
+      E2E_RECORDING_T0_NS=$((now - bytes * 1000000000 / (2 * E2E_RATE * E2E_CHANNELS)))
+      return 0
+    fi
+    kill -0 "$E2E_RECORDER_PID" 2>/dev/null || break
+    sleep 0.02
+  done
+  e2e_log "the recorder gave no samples: $(cat "$E2E_TMP/parec.log")"
+  return 1
+}
+
+# Stops the recorder; its file stays in E2E_RECORDING.
+recorder_stop() {
+  [[ -n $E2E_RECORDER_PID ]] || return 0
+  kill -TERM "$E2E_RECORDER_PID" 2>/dev/null
+  wait "$E2E_RECORDER_PID" 2>/dev/null
+  E2E_RECORDER_PID=
+}
+
+# Seconds from the recording's first sample to now, to within a few milliseconds: the position in
+# the recording of whatever is played next.
+recording_now() {
+  local now
+  now=$(date +%s%N)
+  awk -v n="$now" -v t0="$E2E_RECORDING_T0_NS" 'BEGIN { printf "%.3f\n", (n - t0) / 1e9 }'
+}
+
+# Seconds of sound in a recording, from the file's size.
+recording_seconds() {
+  local bytes
+  bytes=$(stat -c %s "$1") || return 1
+  awk -v b="$bytes" -v r=$E2E_RATE -v c=$E2E_CHANNELS 'BEGIN { printf "%.3f\n", b / (2 * r * c) }'
+}
+
+# Prints sox's statistics of a raw recording (peak and RMS level in dBFS, length, ...).
+sound_stats() {
+  sox -t raw -r $E2E_RATE -e signed -b 16 -c $E2E_CHANNELS "$1" -n stats 2>&1
+}
+
+# Peak amplitude of a raw recording as a fraction of full scale, 0 to 1.
+sound_peak() {
+  sox -t raw -r $E2E_RATE -e signed -b 16 -c $E2E_CHANNELS "$1" -n stat 2>&1 |
+    awk '/^Maximum amplitude/ { mx = $3 } /^Minimum amplitude/ { mn = -$3 }
+         END { printf "%.6f\n", (mx > mn ? mx : mn) }'
+}
+
+# RMS amplitude of a raw recording as a fraction of full scale.
+sound_rms() {
+  sox -t raw -r $E2E_RATE -e signed -b 16 -c $E2E_CHANNELS "$1" -n stat 2>&1 |
+    awk '/^RMS +amplitude/ { printf "%.6f\n", $3 }'
+}
+
+# Prints one line "start end" (seconds from the file's start) for each stretch of a raw recording
+# whose amplitude exceeds $2 (a fraction of full scale, default 0.01). Stretches less than $3 ms
+# apart (default 50) count as one, so that the zero crossings of a tone do not split it.
+sound_segments() {
+  local threshold=${2:-0.01} gap_ms=${3:-50}
+  od -An -v -t d2 -w4 "$1" | awk -v rate=$E2E_RATE -v th="$threshold" -v gap="$gap_ms" '
+    BEGIN { limit = th * 32768; maxgap = gap / 1000 * rate; start = -1 }
+    {
+      a = $1 < 0 ? -$1 : $1; b = $2 < 0 ? -$2 : $2
+      if (a > limit || b > limit) {
+        if (start < 0) start = NR - 1
+        else if (NR - 1 - last > maxgap) { printf "%.3f %.3f\n", start / rate, (last + 1) / rate; start = NR - 1 }
+        last = NR - 1
+      }
+    }
+    END { if (start >= 0) printf "%.3f %.3f\n", start / rate, (last + 1) / rate }'
+}
+
+# Total seconds of a raw recording above the threshold $2 (as for sound_segments).
+sound_audible_seconds() {
+  sound_segments "$@" | awk '{ s += $2 - $1 } END { printf "%.3f\n", s }'
+}
