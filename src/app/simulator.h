@@ -6,6 +6,7 @@
 #include "app/target_window.h"
 #include "platform/sound_player.h"
 #include "platform/timer.h"
+#include "scene/composition.h"
 
 #include <string>
 
@@ -21,4 +22,5 @@ public:
     TimerQueue timers;
     MainWindow f;
     TargetWindow proverka;
+    frame::Composition composition;  // what the frames have left in the image of f.Основа
 };

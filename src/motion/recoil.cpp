@@ -1,5 +1,26 @@
 #include "motion/recoil.h"
 
 #include "app/simulator.h"
+#include "scene/frame.h"
 
-void otkat_Timer(Simulator&) {}
+// The kick of a shot: one frame with the arm raised to the top of the view and the sights on its
+// very top edge. Unlike the other frames, the sights move before the background is repainted.
+void otkat_Timer(Simulator& s)
+{
+    if (s.shotPending != 1)
+        return;
+
+    const float sightLeft = s.armX + 29;
+    frame::placeSights(s, {
+                              sightLeft, 0,
+                              sightLeft, 8,
+                              static_cast<float>(s.armX + 30.33333 + 29), 0,
+                              static_cast<float>(s.armX + 21.6666 + 29), 0,
+                          });
+    frame::repaintBackground(s);
+    frame::drawArm(s, s.armX, 9);
+    frame::show(s);
+    s.armY = 9;
+    s.f.otkat.setEnabled(false);
+    s.f.otkat1.setEnabled(true);
+}

@@ -22,8 +22,15 @@ public:
     void setPixel(int x, int y, std::uint32_t value);
     void fill(std::uint32_t value);
 
-    void addDamage(const Rect& written) { m_damage = m_damage.united(written.intersected(bounds())); }
+    void addDamage(const Rect& written)
+    {
+        m_damage = m_damage.united(written.intersected(bounds()));
+        ++m_writes;
+    }
     Rect takeDamage();
+    // How many writes have reported damage: tells a record of what the image holds whether
+    // anything has written into it since.
+    std::uint64_t writeCount() const { return m_writes; }
 
     bool samePixels(const Raster& other) const;
 
@@ -32,6 +39,7 @@ private:
     int m_height = 0;
     std::vector<std::uint32_t> m_pixels;
     Rect m_damage;
+    std::uint64_t m_writes = 0;
 };
 
 constexpr std::uint32_t rgb(int r, int g, int b)

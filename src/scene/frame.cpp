@@ -1,8 +1,69 @@
 #include "scene/frame.h"
 
 #include "app/simulator.h"
+#include "platform/rounding.h"
 
-void frame::repaintBackground(Simulator&) {}
-void frame::placeSights(Simulator&, const frame::SightPlacement&) {}
-void frame::drawArm(Simulator&, float, float) {}
-void frame::show(Simulator&) {}
+namespace {
+
+// The background table. Each comparison stands on its own; a value outside the table (negative,
+// fractional up to 4, not a number) chooses nothing.
+const PictureBox* chosenBackground(Simulator& s)
+{
+    const float t = s.targetPosition;
+    const PictureBox* chosen = nullptr;
+    if (t == 0)
+        chosen = &s.f.МаскаОснова0;
+    if (t == 1)
+        chosen = &s.f.МаскаОснова0;
+    if (t == 2)
+        chosen = &s.f.МаскаОснова1;
+    if (t == 3)
+        chosen = &s.f.МаскаОснова;
+    if (t == 4)
+        chosen = &s.f.МаскаОснова3;
+    if (t > 4)
+        chosen = &s.f.МаскаОснова0;
+    return chosen;
+}
+
+}  // namespace
+
+void frame::repaintBackground(Simulator& s)
+{
+    const PictureBox* chosen = chosenBackground(s);
+    if (!chosen)
+        return;
+    PictureBox& view = s.f.Основа;
+    if (s.composition.restore(view.hDC(), chosen->Picture))
+        return;
+    view.PaintPicture(chosen->Picture, 0, 0, view.ScaleWidth(), view.ScaleHeight(), 0, 0, view.ScaleWidth(),
+                      view.ScaleHeight());
+    s.composition.repainted(view.hDC(), chosen->Picture);
+}
+
+void frame::placeSights(Simulator& s, const SightPlacement& p)
+{
+    s.f.mm1.Left = p.mm1Left;
+    s.f.mm1.Top = p.mm1Top;
+    s.f.mm3.Left = p.mm3Left;
+    s.f.mm3.Top = p.mm3Top;
+    s.f.mm2.Left = p.mm2Left;
+    s.f.mm2.Top = p.mm2Top;
+    s.f.mmu.Left = p.mmuLeft;
+    s.f.mmu.Top = p.mmuTop;
+}
+
+void frame::drawArm(Simulator& s, float ax, float ay)
+{
+    const int w = static_cast<int>(s.f.Черно.ScaleWidth());
+    const int h = static_cast<int>(s.f.Черно.ScaleHeight());
+    const int px = roundHalfEven(ax);
+    const int py = roundHalfEven(ay);
+    s.composition.drawArm(s.f.Основа.hDC(), s.f.Фон.hDC(), s.f.Бяло.hDC(), s.f.Черно.hDC(), px, py, w, h);
+}
+
+void frame::show(Simulator& s)
+{
+    s.f.Основа.Refresh();
+    s.f.ScreenMousePointer = 0;
+}

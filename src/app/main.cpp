@@ -1,0 +1,17 @@
+#include "app/simulator.h"
+#include "platform/qt/image_loading.h"
+#include "platform/qt/no_display.h"
+#include "platform/qt/shell.h"
+#include "platform/qt/sound/qt_sound_player.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    const auto application = openApplication(argc, argv);
+    QtSoundPlayer player;
+    Simulator s(loadScenePictures(), player, QCoreApplication::applicationDirPath().toStdString());
+    Shell shell(s);
+    shell.start();
+    return application->exec();
+}

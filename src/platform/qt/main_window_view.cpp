@@ -1,0 +1,131 @@
+#include "platform/qt/main_window_view.h"
+
+#include "app/main_window.h"
+#include "platform/qt/widget_sync.h"
+#include "platform/units.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QFrame>
+#include <QIcon>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+
+#include <utility>
+
+namespace {
+
+constexpr int rangeBorderWidth = 2;
+// Small enough for the longest caption, "ПРЕЦИЗНА СТРЕЛБА", to fit its 121-pixel button.
+constexpr int controlsPointSize = 8;
+
+void paintGrey(QWidget& w)
+{
+    QPalette palette = w.palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(MainWindow::backColor));
+    w.setPalette(palette);
+    w.setAutoFillBackground(true);
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const char* size : {"32", "64", "128", "256"})
+        icon.addFile(QStringLiteral(":/pictures/icon_%1.png").arg(QLatin1String(size)));
+    return icon;
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(MainWindow& f, EventDispatch dispatch, MainWindowInput input)
+    : m_f(f), m_dispatch(std::move(dispatch)), m_input(std::move(input))
+{
+    setObjectName(QStringLiteral("f"));
+    setWindowTitle(QString::fromStdString(m_f.Caption));
+    setWindowIcon(programIcon());
+    paintGrey(*this);
+    QFont controlsFont = font();
+    controlsFont.setPointSize(controlsPointSize);
+    setFont(controlsFont);
+    resize(MainWindow::clientWidthPixels, MainWindow::clientHeightPixels);
+
+    m_frame1 = new QWidget(this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    paintGrey(*m_frame1);
+    const std::array<std::pair<Button*, const char*>, 3> buttons{
+        {{&m_f.BAVNA, "BAVNA"}, {&m_f.Restart, "Restart"}, {&m_f.Barza, "Barza"}}};
+    for (std::size_t n = 0; n < buttons.size(); ++n) {
+        auto* widget = new QPushButton(m_frame1);
+        widget->setObjectName(QString::fromLatin1(buttons[n].second));
+        Button* model = buttons[n].first;
+        connect(widget, &QPushButton::clicked, this, [this, model] { m_dispatch([model] { model->click(); }); });
+        m_barButtons.at(n) = {widget, model, {}};
+    }
+
+    auto* border = new QFrame(this);
+    border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    border->setLineWidth(rangeBorderWidth);
+    m_border = border;
+    m_range = new RangeView(m_f, m_dispatch, m_input.range, border);
+    m_range->move(rangeBorderWidth, rangeBorderWidth);
+}
+
+void MainWindowView::sync()
+{
+    if (m_f.raiseSerial() > m_raisedSerial) {
+        m_raisedSerial = m_f.raiseSerial();
+        if (isHidden()) {
+            centreOnScreen();
+            show();
+        } else {
+            raise();
+            activateWindow();
+        }
+    }
+
+    syncPlace(*m_frame1, m_f.Frame1, units::twipsPerPixel);
+    for (BarButton& b : m_barButtons) {
+        syncPlace(*b.widget, *b.model, units::twipsPerPixel);
+        syncCaption(*b.widget, b.model->Caption, b.shownCaption);
+    }
+    syncPlace(*m_border, m_f.Основа, units::twipsPerPixel);
+    m_range->sync();
+}
+
+// Centres the outer window on its screen. Before the window manager has framed the window its
+// frame is not known; the window is centred again once it is.
+void MainWindowView::centreOnScreen()
+{
+    QRect outer = frameGeometry();
+    outer.moveCenter(screen()->availableGeometry().center());
+    move(outer.topLeft());
+}
+
+void MainWindowView::resizeEvent(QResizeEvent*)
+{
+    reportOuterWidth();
+}
+
+// The window manager's frame shows as a move of the window: from then on the outer width is known.
+void MainWindowView::moveEvent(QMoveEvent*)
+{
+    if (!m_centredInFrame && frameGeometry() != geometry()) {
+        m_centredInFrame = true;
+        centreOnScreen();
+    }
+    if (frameGeometry().width() != m_reportedWidth)
+        reportOuterWidth();
+}
+
+void MainWindowView::reportOuterWidth()
+{
+    m_reportedWidth = frameGeometry().width();
+    m_dispatch([this, width = m_reportedWidth] { m_input.resize(width); });
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event)
+{
+    m_dispatch([this] { m_input.unload(); });
+    event->accept();
+}

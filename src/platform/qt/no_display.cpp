@@ -1,0 +1,36 @@
+#include "platform/qt/no_display.h"
+
+#include <QApplication>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool g_connecting = false;
+
+// A fatal message while the platform is being set up means that no display could be opened:
+// Qt would print several lines and abort, we print one and end. A fatal message later is a
+// fault of the program, reported in one line before Qt aborts.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg)
+        return;
+    if (g_connecting) {
+        std::fputs("strelbishte: no display available (is DISPLAY set?)\n", stderr);
+        std::_Exit(1);
+    }
+    std::fprintf(stderr, "strelbishte: %s\n", message.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
+{
+    qInstallMessageHandler(quietMessages);
+    g_connecting = true;
+    auto application = std::make_unique<QApplication>(argc, argv);
+    g_connecting = false;
+    return application;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <memory>
+
+class QApplication;
+
+// Opens the application on its display. Qt's own messages are dropped from here on: the program
+// reports nothing. When there is no display to open, one line on standard error says so and the
+// program ends with code 1.
+std::unique_ptr<QApplication> openApplication(int& argc, char** argv);

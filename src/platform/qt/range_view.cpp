@@ -1,0 +1,163 @@
+#include "platform/qt/range_view.h"
+
+#include "app/main_window.h"
+#include "platform/qt/widget_sync.h"
+#include "platform/rounding.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// The raster's own memory seen as an image, without a copy.
+QImage imageOf(const Raster& r)
+{
+    return QImage(reinterpret_cast<const uchar*>(r.row(0)), r.width(), r.height(),
+                  r.width() * static_cast<qsizetype>(sizeof(std::uint32_t)), QImage::Format_RGB32);
+}
+
+int buttonsCode(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// The pixel the pointer is in, also at fractional scale factors and outside the view.
+float pixelX(const QMouseEvent& e) { return static_cast<float>(std::floor(e.position().x())); }
+float pixelY(const QMouseEvent& e) { return static_cast<float>(std::floor(e.position().y())); }
+
+// The pointer over a child is the child's: what the child ignores (Command1 ignores all but the left
+// button) does not pass on to the view.
+template <class W>
+W* child(QWidget* parent, const char* name)
+{
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromUtf8(name));
+    w->setAttribute(Qt::WA_NoMousePropagation);
+    return w;
+}
+
+}  // namespace
+
+RangeView::RangeView(MainWindow& f, EventDispatch dispatch, RangeInput input, QWidget* parent)
+    : QWidget(parent), m_f(f), m_dispatch(std::move(dispatch)), m_input(std::move(input))
+{
+    setObjectName(QStringLiteral("Основа"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    resize(m_f.Основа.image().width(), m_f.Основа.image().height());
+
+    for (int k = 1; k <= 11; ++k) {
+        QLineEdit* box = child<QLineEdit>(this, ("i" + std::to_string(k)).c_str());
+        connect(box, &QLineEdit::textEdited, this, [this, k](const QString& typed) {
+            m_shownText.at(k - 1) = typed.toStdString();
+            m_dispatch([this, k, text = m_shownText.at(k - 1)] { m_f.i(k).setText(text); });
+        });
+        m_scoreBoxes.at(k - 1) = box;
+    }
+    m_command1 = child<QPushButton>(this, "Command1");
+    m_command1->setAutoDefault(false);
+    connect(m_command1, &QPushButton::clicked, this, [this] { m_dispatch([this] { m_f.Command1.click(); }); });
+}
+
+const PictureBox& RangeView::piece(int n) const
+{
+    const std::array<const PictureBox*, pieceCount> pieces{&m_f.mm1, &m_f.mm3, &m_f.mm2, &m_f.mmu};
+    return *pieces.at(n);
+}
+
+// A sight piece shows as much of its picture as its size leaves room for.
+Rect RangeView::pieceRect(int n) const
+{
+    const PictureBox& p = piece(n);
+    if (!p.Visible)
+        return {};
+    const QRect place = pixelRect(p);
+    return {place.x(), place.y(), std::min(place.width(), p.image().width()),
+            std::min(place.height(), p.image().height())};
+}
+
+void RangeView::sync()
+{
+    for (int k = 1; k <= 11; ++k) {
+        syncPlace(*scoreBox(k), m_f.i(k));
+        syncText(*scoreBox(k), m_f.i(k).text(), m_shownText.at(k - 1));
+    }
+    syncPlace(*m_command1, m_f.Command1);
+    syncCaption(*m_command1, m_f.Command1.Caption, m_shownCaption);
+
+    scheduleRepaint(m_f.Основа.takeRefreshed());
+    for (int n = 0; n < pieceCount; ++n) {
+        const Rect now = pieceRect(n);
+        if (now == m_shownPieces.at(n))
+            continue;
+        scheduleRepaint(m_shownPieces.at(n));
+        scheduleRepaint(now);
+        m_shownPieces.at(n) = now;
+    }
+}
+
+void RangeView::scheduleRepaint(const Rect& r)
+{
+    if (!r.empty())
+        update(r.x, r.y, r.w, r.h);
+}
+
+// The whole image is drawn and the clip keeps to what needs repainting, so that every device
+// pixel takes its colour from the same mapping of the pixel grid, whatever part is repainted.
+void RangeView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const Raster& image = m_f.Основа.image();
+    if (image.width() > 0 && image.height() > 0)
+        painter.drawImage(0, 0, imageOf(image));
+    for (int n = 0; n < pieceCount; ++n) {
+        const Rect r = m_shownPieces.at(n);
+        if (!r.empty())
+            painter.drawImage(QRect(r.x, r.y, r.w, r.h), imageOf(piece(n).image()), QRect(0, 0, r.w, r.h));
+    }
+}
+
+void RangeView::mouseMoveEvent(QMouseEvent* e)
+{
+    const int button = buttonsCode(e->buttons()), shift = shiftCode(e->modifiers());
+    const float x = pixelX(*e), y = pixelY(*e);
+    m_dispatch([&] { m_input.mouseMove(button, shift, x, y); });
+}
+
+void RangeView::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_leftPressed = true;
+    const int button = buttonsCode(e->button()), shift = shiftCode(e->modifiers());
+    const float x = pixelX(*e), y = pixelY(*e);
+    m_dispatch([&] { m_input.mouseDown(button, shift, x, y); });
+}
+
+// The second press of a quick double-click arrives as a double-click: it is a press like any other.
+void RangeView::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    mousePressEvent(e);
+}
+
+// A left press and release over the view is a click, which fires.
+void RangeView::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton || !std::exchange(m_leftPressed, false))
+        return;
+    if (rect().contains(QPoint(static_cast<int>(pixelX(*e)), static_cast<int>(pixelY(*e)))))
+        m_dispatch([this] { m_input.click(); });
+}

@@ -1,0 +1,203 @@
+#include "platform/qt/target_window_widget.h"
+
+#include "app/simulator.h"
+#include "platform/qt/widget_sync.h"
+#include "platform/units.h"
+#include "target/target_view.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <utility>
+
+namespace {
+
+const double pixelsPerMillimetre = units::pixelsFromMillimetres(1);
+const auto millimetresPerPixel = static_cast<float>(units::millimetresFromPixels(1));
+constexpr QColor markColour{0, 0, 0};
+constexpr QColor frameColour{64, 64, 64};
+constexpr int frameWidth = 5;
+constexpr int controlsPointSize = 8;
+
+struct Arrow {
+    const char* name;
+    const char* picture;
+    Control TargetControls::*control;
+};
+
+constexpr std::array<Arrow, 4> arrows{{
+    {"Picture2", "arrow_left.png", &TargetControls::Picture2},
+    {"Picture1", "arrow_right.png", &TargetControls::Picture1},
+    {"Picture3", "arrow_up.png", &TargetControls::Picture3},
+    {"Picture4", "arrow_down.png", &TargetControls::Picture4},
+}};
+
+QRectF exactPixels(const Control& c)
+{
+    if (!c.Visible)
+        return {};
+    return {c.Left * pixelsPerMillimetre, c.Top * pixelsPerMillimetre, c.Width * pixelsPerMillimetre,
+            c.Height * pixelsPerMillimetre};
+}
+
+template <class W>
+W* child(QWidget* parent, const char* name)
+{
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setAttribute(Qt::WA_NoMousePropagation);
+    return w;
+}
+
+}  // namespace
+
+TargetWindowWidget::TargetWindowWidget(Simulator& s, EventDispatch dispatch)
+    : m_s(s), m_dispatch(std::move(dispatch)), m_face(QStringLiteral(":/pictures/target_face.png"))
+{
+    setObjectName(QStringLiteral("proverka"));
+    setWindowTitle(QString::fromUtf8(s.proverka.Caption.c_str()));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(TargetControls::clientWidthPixels, TargetControls::clientHeightPixels);
+    QFont controlsFont = font();
+    controlsFont.setPointSize(controlsPointSize);
+    setFont(controlsFont);
+
+    addEdit(0, "tbi", &TargetControls::tbi);
+    addEdit(1, "tHorizont", &TargetControls::tHorizont);
+    addEdit(2, "tVertikal", &TargetControls::tVertikal);
+    addBar(0, "Horizont", Qt::Horizontal, &TargetControls::Horizont);
+    addBar(1, "Vertikal", Qt::Vertical, &TargetControls::Vertikal);
+    for (std::size_t n = 0; n < arrows.size(); ++n) {
+        QLabel* arrow = child<QLabel>(this, arrows.at(n).name);
+        arrow->setPixmap(QPixmap(QStringLiteral(":/pictures/") + QString::fromLatin1(arrows.at(n).picture)));
+        m_arrows.at(n) = arrow;
+    }
+}
+
+void TargetWindowWidget::addEdit(std::size_t n, const char* name, TextBox TargetControls::*box)
+{
+    auto* edit = child<QLineEdit>(this, name);
+    m_edits.at(n) = {edit, box, {}};
+    connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& typed) {
+        Edit& e = m_edits.at(n);
+        e.shown = typed.toStdString();
+        m_dispatch([this, box = e.box, text = e.shown] { (m_s.proverka.controls().*box).setText(text); });
+    });
+}
+
+void TargetWindowWidget::addBar(std::size_t n, const char* name, Qt::Orientation orientation,
+                                ScrollBar TargetControls::*bar)
+{
+    auto* widget = child<QScrollBar>(this, name);
+    widget->setOrientation(orientation);
+    m_bars.at(n) = {widget, bar};
+    connect(widget, &QScrollBar::valueChanged, this, [this, bar](int value) {
+        m_dispatch([this, bar, value] { (m_s.proverka.controls().*bar).setValue(value); });
+    });
+}
+
+QLineEdit* TargetWindowWidget::textBox(const char* name) const
+{
+    return findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+QScrollBar* TargetWindowWidget::scrollBar(const char* name) const
+{
+    return findChild<QScrollBar*>(QString::fromLatin1(name));
+}
+
+TargetWindowWidget::Drawn TargetWindowWidget::drawnShapes(const TargetControls& c)
+{
+    Drawn d;
+    for (int k = 1; k <= 10; ++k)
+        d.circles.at(static_cast<std::size_t>(k - 1)) = exactPixels(c.dum(k));
+    d.circles.back() = exactPixels(c.Shape1);
+    d.frame = c.Shape2.Visible ? QRectF(pixelRect(c.Shape2, millimetresPerPixel)) : QRectF();
+    return d;
+}
+
+void TargetWindowWidget::sync(const TargetControls& c)
+{
+    for (Edit& e : m_edits) {
+        const TextBox& box = c.*e.box;
+        syncPlace(*e.widget, box, millimetresPerPixel);
+        syncText(*e.widget, box.text(), e.shown);
+    }
+    for (const Bar& b : m_bars) {
+        const ScrollBar& bar = c.*b.bar;
+        syncPlace(*b.widget, bar, millimetresPerPixel);
+        const QSignalBlocker quiet(b.widget);
+        b.widget->setRange(bar.Min, bar.Max);
+        b.widget->setSingleStep(bar.SmallChange);
+        b.widget->setPageStep(bar.LargeChange);
+        b.widget->setValue(bar.value());
+    }
+    for (std::size_t n = 0; n < arrows.size(); ++n)
+        syncPlace(*m_arrows.at(n), c.*arrows.at(n).control, millimetresPerPixel);
+
+    Drawn now = drawnShapes(c);
+    if (now == m_drawn)
+        return;
+    m_drawn = now;
+    update();
+}
+
+void TargetWindowWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawImage(0, 0, m_face);
+
+    const QRect frame = m_drawn.frame.toRect();
+    if (!frame.isEmpty()) {
+        painter.fillRect(frame.x(), frame.y(), frame.width(), frameWidth, frameColour);
+        painter.fillRect(frame.x(), frame.bottom() - frameWidth + 1, frame.width(), frameWidth, frameColour);
+        painter.fillRect(frame.x(), frame.y(), frameWidth, frame.height(), frameColour);
+        painter.fillRect(frame.right() - frameWidth + 1, frame.y(), frameWidth, frame.height(), frameColour);
+    }
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(markColour);
+    for (const QRectF& circle : m_drawn.circles)
+        if (!circle.isNull())
+            painter.drawEllipse(circle);
+}
+
+void TargetWindowWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        m_pressed = event->button();
+}
+
+// The second press of a quick double-click is a press like any other.
+void TargetWindowWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+// A press and release of the same button over the window is its Click.
+void TargetWindowWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != m_pressed)
+        return;
+    m_pressed = Qt::NoButton;
+    if (rect().contains(event->position().toPoint()))
+        m_dispatch([this] { Form_Click(m_s); });
+}
+
+// Closed by the window manager: the window is unloaded, as the model has it.
+void TargetWindowWidget::closeEvent(QCloseEvent* event)
+{
+    m_dispatch([this] { m_s.proverka.Unload(); });
+    event->accept();
+}

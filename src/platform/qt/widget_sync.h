@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/control.h"
+
+#include <QRect>
+
+#include <string>
+
+class QAbstractButton;
+class QLineEdit;
+class QWidget;
+
+// Helpers that bring a widget up to date with its control. Each one touches the widget only
+// where the control differs from what the widget shows.
+
+// The control's place in whole pixels, from the container's scale of `unitsPerPixel`.
+QRect pixelRect(const Control& c, float unitsPerPixel = 1);
+
+void syncPlace(QWidget& widget, const Control& c, float unitsPerPixel = 1);
+// `shown` remembers the caption the button shows, so that an unchanged one costs no conversion.
+void syncCaption(QAbstractButton& button, const std::string& caption, std::string& shown);
+void syncText(QLineEdit& edit, const std::string& text, std::string& shown);

@@ -1,0 +1,180 @@
+#include "scene/composition.h"
+
+#include "platform/blit.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace frame {
+
+namespace {
+
+// A sprite pixel that leaves every background pixel as it is (their alpha bytes are all set): the
+// AND layer keeps every colour bit, the OR layer adds none, and the alpha byte stays full.
+bool leavesBackground(std::uint32_t andPixel, std::uint32_t orPixel)
+{
+    return (andPixel & 0x00ffffffu) == 0x00ffffffu && (orPixel & 0x00ffffffu) == 0 &&
+           ((andPixel | orPixel) >> 24) == 0xffu;
+}
+
+}  // namespace
+
+bool Composition::knowsImage(const Raster& image) const
+{
+    return m_background && image.writeCount() == m_imageWrites &&
+           static_cast<int>(m_covered.size()) == image.height();
+}
+
+bool Composition::restore(Raster& image, const Raster& picture)
+{
+    if (&picture != m_background || picture.writeCount() != m_backgroundWrites || !knowsImage(image) ||
+        picture.width() != image.width() || picture.height() != image.height())
+        return false;
+
+    int left = image.width(), right = 0;
+    for (int y = m_coveredTop; y < m_coveredBottom; ++y) {
+        Span& span = m_covered[y];
+        if (span.begin >= span.end)
+            continue;
+        std::memcpy(image.row(y) + span.begin, picture.row(y) + span.begin,
+                    static_cast<std::size_t>(span.end - span.begin) * sizeof(std::uint32_t));
+        left = std::min(left, span.begin);
+        right = std::max(right, span.end);
+        span = {};
+    }
+    if (left < right)
+        image.addDamage({left, m_coveredTop, right - left, m_coveredBottom - m_coveredTop});
+    m_coveredTop = m_coveredBottom = 0;
+    m_imageWrites = image.writeCount();
+    return true;
+}
+
+void Composition::repainted(const Raster& image, const Raster& picture)
+{
+    const bool whole = picture.width() == image.width() && picture.height() == image.height();
+    m_background = whole ? &picture : nullptr;
+    m_backgroundWrites = picture.writeCount();
+    m_imageWrites = image.writeCount();
+    m_covered.assign(static_cast<std::size_t>(image.height()), Span{});
+    m_coveredTop = m_coveredBottom = 0;
+}
+
+void Composition::drawArm(Raster& image, Raster& saveUnder, const Raster& andLayer, const Raster& orLayer, int px,
+                          int py, int w, int h)
+{
+    const bool tracked = knowsImage(image);
+    const auto isArmSized = [w, h](const Raster& r) { return r.width() == w && r.height() == h; };
+    if (isArmSized(saveUnder) && isArmSized(andLayer) && isArmSized(orLayer)) {
+        if (!spriteKnown(andLayer, orLayer))
+            measureSprite(andLayer, orLayer);
+        drawSprite(image, saveUnder, andLayer, orLayer, px, py, tracked);
+    } else {
+        bitBlt(saveUnder, 0, 0, w, h, image, px, py, RasterOp::SRCCOPY);
+        bitBlt(image, px, py, w, h, andLayer, 0, 0, RasterOp::SRCAND);
+        bitBlt(image, px, py, w, h, orLayer, 0, 0, RasterOp::SRCPAINT);
+        const Rect drawn = Rect{px, py, w, h}.intersected(image.bounds());
+        for (int y = drawn.y; tracked && y < drawn.bottom(); ++y)
+            cover(y, drawn.x, drawn.right());
+    }
+
+    if (tracked)
+        m_imageWrites = image.writeCount();
+}
+
+bool Composition::spriteKnown(const Raster& andLayer, const Raster& orLayer) const
+{
+    return &andLayer == m_andLayer && &orLayer == m_orLayer && andLayer.writeCount() == m_andWrites &&
+           orLayer.writeCount() == m_orWrites && static_cast<int>(m_firstRun.size()) == orLayer.height() + 1;
+}
+
+void Composition::measureSprite(const Raster& andLayer, const Raster& orLayer)
+{
+    m_andLayer = &andLayer;
+    m_orLayer = &orLayer;
+    m_andWrites = andLayer.writeCount();
+    m_orWrites = orLayer.writeCount();
+    m_runs.clear();
+    m_firstRun.clear();
+    for (int y = 0; y < orLayer.height(); ++y) {
+        m_firstRun.push_back(static_cast<int>(m_runs.size()));
+        const std::uint32_t* a = andLayer.row(y);
+        const std::uint32_t* o = orLayer.row(y);
+        for (int x = 0; x < orLayer.width(); ++x) {
+            if (leavesBackground(a[x], o[x]))
+                continue;
+            const bool opaque = a[x] == o[x];
+            const bool extends = m_runs.size() > static_cast<std::size_t>(m_firstRun.back()) &&
+                                 m_runs.back().end == x && m_runs.back().opaque == opaque;
+            if (extends)
+                m_runs.back().end = x + 1;
+            else
+                m_runs.push_back({x, x + 1, opaque});
+        }
+    }
+    m_firstRun.push_back(static_cast<int>(m_runs.size()));
+}
+
+// One pass over the rows of the arm's rectangle: each row is saved into saveUnder and then the
+// sprite's runs are written over it, while the row is still in the cache.
+void Composition::drawSprite(Raster& image, Raster& saveUnder, const Raster& andLayer, const Raster& orLayer, int px,
+                             int py, bool tracked)
+{
+    const Rect clip = Rect{px, py, orLayer.width(), orLayer.height()}.intersected(image.bounds());
+    if (clip.empty())
+        return;
+    const auto bytes = [](int pixels) { return static_cast<std::size_t>(pixels) * sizeof(std::uint32_t); };
+    int left = clip.right(), right = clip.x, top = clip.bottom(), bottom = clip.y;
+    for (int y = clip.y; y < clip.bottom(); ++y) {
+        std::uint32_t* d = image.row(y);
+        const int sy = y - py;
+        std::memcpy(saveUnder.row(sy) + (clip.x - px), d + clip.x, bytes(clip.w));
+
+        const std::uint32_t* a = andLayer.row(sy);
+        const std::uint32_t* o = orLayer.row(sy);
+        int rowLeft = clip.right(), rowRight = clip.x;
+        for (int r = m_firstRun[sy]; r < m_firstRun[sy + 1]; ++r) {
+            const int begin = std::max(px + m_runs[r].begin, clip.x);
+            const int end = std::min(px + m_runs[r].end, clip.right());
+            if (begin >= end)
+                continue;
+            if (m_runs[r].opaque)
+                std::memcpy(d + begin, o + (begin - px), bytes(end - begin));
+            else
+                for (int x = begin; x < end; ++x)
+                    d[x] = (d[x] & a[x - px]) | o[x - px];
+            rowLeft = std::min(rowLeft, begin);
+            rowRight = std::max(rowRight, end);
+        }
+        if (rowLeft >= rowRight)
+            continue;
+        if (tracked)
+            cover(y, rowLeft, rowRight);
+        left = std::min(left, rowLeft);
+        right = std::max(right, rowRight);
+        top = std::min(top, y);
+        bottom = y + 1;
+    }
+    saveUnder.addDamage({clip.x - px, clip.y - py, clip.w, clip.h});
+    if (left < right)
+        image.addDamage({left, top, right - left, bottom - top});
+}
+
+void Composition::cover(int y, int begin, int end)
+{
+    Span& span = m_covered[y];
+    if (span.begin >= span.end) {
+        span = {begin, end};
+    } else {
+        span.begin = std::min(span.begin, begin);
+        span.end = std::max(span.end, end);
+    }
+    if (m_coveredTop >= m_coveredBottom) {
+        m_coveredTop = y;
+        m_coveredBottom = y + 1;
+    } else {
+        m_coveredTop = std::min(m_coveredTop, y);
+        m_coveredBottom = std::max(m_coveredBottom, y + 1);
+    }
+}
+
+}  // namespace frame

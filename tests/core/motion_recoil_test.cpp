@@ -1,0 +1,156 @@
+#include "harness.h"
+#include "scene_expected.h"
+
+#include "exercise/fire_modes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The pointer at (399, 299) puts the arm anchor at (400, 300).
+void aimAt400(Harness& h)
+{
+    h.move(399, 299);
+}
+
+// Pixels of the save-under picture that do not hold the background under an arm drawn at (px, py).
+int savedPixelsOffBackground(const Harness& h, int blue, int px, int py)
+{
+    const Raster& saved = h.s.f.Фон.image();
+    int off = 0;
+    for (int y = 0; y < saved.height() && py + y < 768; ++y)
+        for (int x = 0; x < saved.width() && px + x < 1024; ++x)
+            off += saved.pixel(x, y) != backgroundPixel(blue, px + x, py + y);
+    return off;
+}
+
+TEST(Recoil, TicksBeforeTheFirstShotDrawNothing)
+{
+    Harness h;
+    aimAt400(h);
+    const Raster before = h.s.f.Основа.image();
+    const float mm1Top = h.s.f.mm1.Top;
+    h.advanceBy(400);
+    EXPECT_TRUE(h.s.f.otkat.enabled());
+    EXPECT_FALSE(h.s.f.otkat1.enabled());
+    EXPECT_TRUE(h.s.f.Основа.image().samePixels(before));
+    EXPECT_EQ(h.s.f.mm1.Top, mm1Top);
+    EXPECT_EQ(h.s.armY, 300);
+}
+
+TEST(Recoil, FrameRaisesTheArmToTheTopAndTheSightsToTheTopEdge)
+{
+    Harness h;
+    aimAt400(h);
+    h.click();
+    h.advanceBy(10);
+    const MainWindow& f = h.s.f;
+    EXPECT_EQ(f.mm1.Left, 429);
+    EXPECT_EQ(f.mm1.Top, 0);
+    EXPECT_EQ(f.mm3.Left, 429);
+    EXPECT_EQ(f.mm3.Top, 8);
+    EXPECT_EQ(f.mm2.Left, static_cast<float>(400 + 30.33333 + 29));
+    EXPECT_EQ(f.mm2.Top, 0);
+    EXPECT_EQ(f.mmu.Left, static_cast<float>(400 + 21.6666 + 29));
+    EXPECT_EQ(f.mmu.Top, 0);
+    EXPECT_EQ(h.s.armX, 400);
+    EXPECT_EQ(h.s.armY, 9);
+    EXPECT_EQ(pixelsOffFrame(f.Основа.image(), blueNoTarget, 400, 9), 0);
+    EXPECT_EQ(savedPixelsOffBackground(h, blueNoTarget, 400, 9), 0);
+    EXPECT_EQ(f.ScreenMousePointer, 0);
+    EXPECT_FALSE(f.otkat.enabled());
+    EXPECT_TRUE(f.otkat1.enabled());
+}
+
+struct AnchorCase {
+    float armX;
+    int drawnAt;
+};
+
+class RecoilAnchor : public ::testing::TestWithParam<AnchorCase> {};
+
+// The arm's x is rounded half to even; the sights take the anchor unrounded.
+TEST_P(RecoilAnchor, DrawsTheArmAtTheRoundedAnchorAndTheSightsFromTheExactOne)
+{
+    Harness h;
+    aimAt400(h);
+    h.s.armX = GetParam().armX;
+    h.click();
+    h.advanceBy(10);
+    EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, GetParam().drawnAt, 9), 0);
+    EXPECT_EQ(h.s.f.mm1.Left, GetParam().armX + 29);
+    EXPECT_EQ(h.s.f.mmu.Left, static_cast<float>(GetParam().armX + 21.6666 + 29));
+    EXPECT_EQ(h.s.armX, GetParam().armX);
+}
+
+INSTANTIATE_TEST_SUITE_P(Anchors, RecoilAnchor,
+                         ::testing::Values(AnchorCase{400, 400}, AnchorCase{40.5f, 40}, AnchorCase{41.5f, 42},
+                                           AnchorCase{-30, -30}, AnchorCase{960, 960}));
+
+TEST(Recoil, ComesAtTheFirstTickAfterTheShotAndOnlyOnce)
+{
+    Harness h;
+    h.advanceBy(1003);
+    aimAt400(h);
+    h.click();
+    h.advanceBy(6);
+    EXPECT_EQ(h.s.armY, 300) << "no recoil before the running timer's next tick";
+    h.advanceBy(1);
+    EXPECT_EQ(h.s.armY, 9);
+
+    // The timer stopped itself, so the next shot's recoil comes one full period after it.
+    h.advanceBy(100);
+    h.move(199, 299);
+    h.click();
+    h.advanceBy(9);
+    EXPECT_EQ(h.s.armY, 305);
+    h.advanceBy(1);
+    EXPECT_EQ(h.s.armY, 9);
+    EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, 200, 9), 0);
+}
+
+TEST(Recoil, IgnoresTheArmDropOfTheSeries)
+{
+    Harness h;
+    for (int shot = 1; shot <= 3; ++shot) {
+        h.move(299.0f + 50 * shot, 399);
+        h.click();
+        h.advanceBy(30);
+        EXPECT_EQ(h.s.armY, 9);
+        EXPECT_EQ(h.s.f.mm1.Top, 0);
+    }
+    EXPECT_EQ(h.s.armDrop, 15);
+    EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, 450, 9), 0);
+}
+
+TEST(Recoil, SeriesResetBeforeTheTickCancelsTheRecoilAndTheSound)
+{
+    Harness h;
+    aimAt400(h);
+    const Raster aimed = h.s.f.Основа.image();
+    h.click();
+    seriesReset(h.s);
+    h.advanceBy(200);
+    EXPECT_TRUE(h.s.f.Основа.image().samePixels(aimed));
+    EXPECT_EQ(h.s.armY, 300);
+    EXPECT_EQ(h.s.f.mm1.Top, 290);
+    EXPECT_TRUE(h.sounds.played.empty());
+    EXPECT_TRUE(h.s.f.otkat.enabled()) << "the recoil timer goes on ticking, idle";
+    EXPECT_FALSE(h.s.f.otkat1.enabled());
+}
+
+TEST(Recoil, NextShotWithoutMovingIsResolvedFromTheRaisedSights)
+{
+    Harness h;
+    aimAt400(h);
+    h.click();
+    h.advanceBy(30);
+    h.click();
+    // The blade stands level with the posts at the top edge, 21.6666 right of the left post.
+    EXPECT_EQ(h.s.f.dum.Left, static_cast<float>(static_cast<float>(400 + 21.6666 + 29) - 429.0f - 21.45));
+    EXPECT_EQ(h.s.f.dum.Top, static_cast<float>(-0.15));
+    // Aimed from Top 0 against the bull's lower edge at 130: 5 x (0 + 5 x -0.15 - 130).
+    EXPECT_EQ(h.s.hitY, -654);
+}
+
+}  // namespace

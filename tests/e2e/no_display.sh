@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Without a display the program prints one line on standard error, nothing on standard output,
+# and ends with code 1: once with DISPLAY unset, once with DISPLAY naming a display with no server.
+#   bash no_display.sh program
+set -uo pipefail
+program=$1
+readonly EXPECTED="strelbishte: no display available (is DISPLAY set?)"
+work=$(mktemp -d "${TMPDIR:-/tmp}/strelbishte-no-display.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# The first display number with neither a server socket nor a lock file.
+free_display() {
+  local n
+  for ((n = 77; n < 300; n++)); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || { echo ":$n"; return 0; }
+  done
+  return 1
+}
+
+# Runs the program with the display settings given as env arguments and checks what it does.
+expect_no_display() {
+  local what=$1 code
+  shift
+  env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE "$@" timeout 30 "$program" \
+    >"$work/out" 2>"$work/err" </dev/null
+  code=$?
+  ((code == 1)) || { echo "FAIL: $what: exit code $code, expected 1"; cat "$work/err"; exit 1; }
+  [[ ! -s $work/out ]] || { echo "FAIL: $what: printed on standard output: $(cat "$work/out")"; exit 1; }
+  [[ $(cat "$work/err") == "$EXPECTED" && $(wc -l <"$work/err") == 1 ]] ||
+    { echo "FAIL: $what: standard error was:"; cat "$work/err"; exit 1; }
+}
+
+expect_no_display "DISPLAY unset" -u DISPLAY
+dead=$(free_display) || { echo "FAIL: no free display number"; exit 1; }
+expect_no_display "DISPLAY=$dead with no server" DISPLAY="$dead"
+echo "PASS: no display, one line and code 1"

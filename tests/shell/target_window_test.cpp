@@ -1,0 +1,295 @@
+#include "harness.h"
+#include "platform/qt/target_window_view.h"
+#include "platform/qt/target_window_widget.h"
+#include "platform/units.h"
+#include "shot/strelba.h"
+#include "target/target_view.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+// The target window's view over a fresh simulator; its dispatch runs the handler and then the
+// view's sync, as the shell does.
+class TargetRig {
+public:
+    TargetRig() : s(testPictures(), sounds, "/tmp"), view(s, [this](const std::function<void()>& h) { run(h); }) {}
+
+    void run(const std::function<void()>& handler)
+    {
+        handler();
+        view.sync();
+    }
+    TargetWindowWidget* window() const { return view.window(); }
+    std::uint32_t shownAt(QPoint p) const { return window()->grab().toImage().pixel(p); }
+
+    RecordingSoundPlayer sounds;
+    Simulator s;
+    TargetWindowView view;
+};
+
+const double pixelsPerMillimetre = units::pixelsFromMillimetres(1);
+
+QPoint pixelOf(double xMillimetres, double yMillimetres)
+{
+    return {static_cast<int>(xMillimetres * pixelsPerMillimetre), static_cast<int>(yMillimetres * pixelsPerMillimetre)};
+}
+
+QRgb facePixel(QPoint p)
+{
+    static const QImage face(QStringLiteral(":/pictures/target_face.png"));
+    return face.pixel(p);
+}
+
+void deleteWhatWasLeft()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+
+class TargetWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rightButtonMakesAFramelessCentredWindowInItsLoadState();
+    void childrenStandAtTheirPixelPlaces_data();
+    void childrenStandAtTheirPixelPlaces();
+    void aShotLoadsTheWindowHiddenAndCentredAndShowLaterShowsThatWindow();
+    void marksAreDrawnWhereTheModelPutsThem();
+    void theDarkFrameRunsAlongTheEdges();
+    void unloadRemovesTheWindowAndTheNextLoadIsFresh();
+    void aClickWithEitherButtonOnTheFaceOrAMarkIsTheFormClick();
+    void aClickOnAChildIsNotTheFormClick_data();
+    void aClickOnAChildIsNotTheFormClick();
+    void movingABarRunsItsHandler();
+    void typingIntoATextBoxSetsTheModelText();
+    void closingByTheWindowManagerUnloads();
+};
+
+void TargetWindowTest::rightButtonMakesAFramelessCentredWindowInItsLoadState()
+{
+    TargetRig rig;
+    rig.view.sync();
+    QVERIFY(!rig.window());
+    rig.run([&] { Основа_MouseDown(rig.s, 2, 0, 5, 5); });
+
+    TargetWindowWidget* w = rig.window();
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QCOMPARE(w->windowTitle(), QString::fromUtf8(targetCaption));
+    QCOMPARE(w->windowType(), Qt::Window);
+    QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(w->size(), QSize(599, 531));
+    const QPoint offCentre = w->geometry().center() - w->screen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 1, qPrintable(QStringLiteral("off by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
+
+    QCOMPARE(w->textBox("tHorizont")->text(), QStringLiteral("0"));
+    QCOMPARE(w->textBox("tVertikal")->text(), QStringLiteral("0"));
+    QCOMPARE(w->textBox("tbi")->text(), QString());
+    for (const char* name : {"Horizont", "Vertikal"}) {
+        const QScrollBar* bar = w->scrollBar(name);
+        QCOMPARE(bar->value(), 100);
+        QCOMPARE(bar->minimum(), 0);
+        QCOMPARE(bar->maximum(), 200);
+        QCOMPARE(bar->singleStep(), 1);
+        QCOMPARE(bar->pageStep(), 10);
+    }
+    QCOMPARE(w->scrollBar("Horizont")->orientation(), Qt::Horizontal);
+    QCOMPARE(w->scrollBar("Vertikal")->orientation(), Qt::Vertical);
+    QCOMPARE(w->scrollBar("Vertikal")->invertedAppearance(), false);
+}
+
+void TargetWindowTest::childrenStandAtTheirPixelPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place");
+    QTest::newRow("tbi") << "tbi" << QRect(48, 80, 41, 33);
+    QTest::newRow("Horizont") << "Horizont" << QRect(64, 488, 81, 9);
+    QTest::newRow("tHorizont") << "tHorizont" << QRect(80, 504, 41, 19);
+    QTest::newRow("Picture2") << "Picture2" << QRect(16, 504, 51, 11);
+    QTest::newRow("Picture1") << "Picture1" << QRect(128, 504, 51, 11);
+    QTest::newRow("Vertikal") << "Vertikal" << QRect(528, 56, 9, 65);
+    QTest::newRow("tVertikal") << "tVertikal" << QRect(544, 80, 41, 19);
+    QTest::newRow("Picture3") << "Picture3" << QRect(560, 24, 11, 51);
+    QTest::newRow("Picture4") << "Picture4" << QRect(560, 104, 11, 51);
+}
+
+void TargetWindowTest::childrenStandAtTheirPixelPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    TargetRig rig;
+    rig.run([&] { rig.s.proverka.Show(); });
+    auto* child = rig.window()->findChild<QWidget*>(name);
+    QVERIFY(child);
+    QCOMPARE(child->geometry(), place);
+    QVERIFY(child->isVisible());
+    if (auto* arrow = qobject_cast<QLabel*>(child))
+        QCOMPARE(arrow->grab().toImage().pixel(place.width() / 2, place.height() / 2), qRgb(255, 0, 0));
+}
+
+void TargetWindowTest::aShotLoadsTheWindowHiddenAndCentredAndShowLaterShowsThatWindow()
+{
+    TargetRig rig;
+    rig.run([&] { Основа_Click(rig.s); });
+    QPointer<TargetWindowWidget> hidden = rig.window();
+    QVERIFY(hidden);
+    QVERIFY(hidden->isHidden());
+    const QPoint offCentre = hidden->geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 1);
+
+    rig.run([&] { rig.s.proverka.Show(); });
+    QCOMPARE(rig.window(), hidden.data());
+    QVERIFY(hidden->isVisible());
+}
+
+void TargetWindowTest::marksAreDrawnWhereTheModelPutsThem()
+{
+    TargetRig rig;
+    rig.run([&] {
+        rig.s.proverka.Show();
+        rig.s.proverka->dum(1) = {78, 68.5f, 1.99f, 1.99f, true};
+        rig.s.proverka->dum(2) = {-1, 10, 1.99f, 1.99f, true};
+        rig.s.proverka->dum(3) = {120, 30, 1.99f, 1.99f, false};
+        rig.s.proverka->dum(4) = {-352, 73.5f, 1.99f, 1.99f, true};
+    });
+    const QPoint centre = pixelOf(79, 69.5);
+    QCOMPARE(rig.shownAt(centre), qRgb(0, 0, 0));
+    QCOMPARE(rig.shownAt(centre + QPoint(6, 0)), facePixel(centre + QPoint(6, 0)));
+    QCOMPARE(rig.shownAt(pixelOf(0, 11)), qRgb(0, 0, 0));  // the part inside the window
+    QCOMPARE(rig.shownAt(pixelOf(121, 31)), facePixel(pixelOf(121, 31)));  // a hidden mark
+
+    rig.run([&] { rig.s.proverka->dum(1).Visible = false; });
+    QCOMPARE(rig.shownAt(centre), facePixel(centre));
+}
+
+void TargetWindowTest::theDarkFrameRunsAlongTheEdges()
+{
+    TargetRig rig;
+    rig.run([&] { rig.s.proverka.Show(); });
+    const QRgb frame = qRgb(64, 64, 64);
+    QCOMPARE(rig.shownAt({4, 200}), frame);
+    QCOMPARE(rig.shownAt({300, 2}), frame);
+    QCOMPARE(rig.shownAt({593, 300}), frame);
+    QCOMPARE(rig.shownAt({300, 524}), frame);
+    for (QPoint outside : {QPoint(0, 200), QPoint(9, 200), QPoint(300, 8), QPoint(598, 300), QPoint(300, 529)})
+        QCOMPARE(rig.shownAt(outside), facePixel(outside));
+}
+
+void TargetWindowTest::unloadRemovesTheWindowAndTheNextLoadIsFresh()
+{
+    TargetRig rig;
+    rig.run([&] { rig.s.proverka.Show(); });
+    QPointer<TargetWindowWidget> first = rig.window();
+    first->scrollBar("Horizont")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(rig.s.windage, 10);
+
+    rig.run([&] { rig.s.proverka.Unload(); });
+    QVERIFY(!rig.window());
+    QVERIFY(!first || first->isHidden());
+    deleteWhatWasLeft();
+    QVERIFY(!first);
+
+    rig.run([&] { rig.s.proverka.Show(); });
+    TargetWindowWidget* second = rig.window();
+    QVERIFY(second && second->isVisible());
+    QCOMPARE(second->scrollBar("Horizont")->value(), 100);
+    QCOMPARE(second->textBox("tHorizont")->text(), QStringLiteral("Text1"));
+
+    // Unloaded and loaded again within one event: a fresh window all the same.
+    QPointer<TargetWindowWidget> before = second;
+    rig.run([&] {
+        rig.s.proverka->tbi.setText("9");
+        rig.s.proverka.Unload();
+        rig.s.proverka.Show();
+    });
+    QVERIFY(rig.window() && rig.window() != before.data());
+    QCOMPARE(rig.window()->textBox("tbi")->text(), QString());
+}
+
+void TargetWindowTest::aClickWithEitherButtonOnTheFaceOrAMarkIsTheFormClick()
+{
+    TargetRig rig;
+    rig.run([&] {
+        rig.s.proverka.Show();
+        rig.s.proverka->dum(1) = {78, 68.5f, 1.99f, 1.99f, true};
+    });
+    for (auto [button, where] : {std::pair{Qt::LeftButton, QPoint(200, 300)}, {Qt::RightButton, QPoint(400, 150)},
+                                 {Qt::LeftButton, pixelOf(79, 69.5)}, {Qt::RightButton, QPoint(3, 100)}}) {
+        rig.run([&] { rig.s.proverka.Show(); });
+        QVERIFY(rig.s.proverka.raiseSerial() > rig.s.f.raiseSerial());
+        QTest::mouseClick(rig.window(), button, {}, where);
+        QVERIFY2(rig.s.f.raiseSerial() > rig.s.proverka.raiseSerial(), "the main window comes to the front");
+        QCOMPARE(rig.s.proverka.state(), WindowState::Shown);
+    }
+}
+
+void TargetWindowTest::aClickOnAChildIsNotTheFormClick_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"tbi", "tHorizont", "tVertikal", "Horizont", "Vertikal", "Picture1", "Picture2",
+                             "Picture3", "Picture4"})
+        QTest::newRow(name) << name;
+}
+
+void TargetWindowTest::aClickOnAChildIsNotTheFormClick()
+{
+    QFETCH(QString, name);
+    TargetRig rig;
+    rig.run([&] { rig.s.proverka.Show(); });
+    const std::uint64_t mainRaised = rig.s.f.raiseSerial();
+    auto* child = rig.window()->findChild<QWidget*>(name);
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
+        QTest::mouseClick(child, button, {}, child->rect().center());
+    QCOMPARE(rig.s.f.raiseSerial(), mainRaised);
+}
+
+void TargetWindowTest::movingABarRunsItsHandler()
+{
+    TargetRig rig;
+    rig.run([&] { rig.s.proverka.Show(); });
+    QScrollBar* horizont = rig.window()->scrollBar("Horizont");
+    QScrollBar* vertikal = rig.window()->scrollBar("Vertikal");
+    horizont->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(rig.s.windage, 1);
+    QCOMPARE(rig.window()->textBox("tHorizont")->text(), QStringLiteral("1"));
+    vertikal->triggerAction(QAbstractSlider::SliderToMinimum);
+    QCOMPARE(rig.s.elevation, -100);
+    QCOMPARE(rig.window()->textBox("tVertikal")->text(), QStringLiteral("-100"));
+    vertikal->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(rig.s.elevation, -90);
+
+    rig.run([&] { rig.s.proverka->Horizont.setValue(37); });
+    QCOMPARE(horizont->value(), 37);
+    QCOMPARE(rig.s.windage, -63);
+}
+
+void TargetWindowTest::typingIntoATextBoxSetsTheModelText()
+{
+    TargetRig rig;
+    rig.run([&] { rig.s.proverka.Show(); });
+    QTest::keyClicks(rig.window()->textBox("tbi"), QStringLiteral("12"));
+    QCOMPARE(rig.s.proverka->tbi.text(), "12");
+}
+
+void TargetWindowTest::closingByTheWindowManagerUnloads()
+{
+    TargetRig rig;
+    rig.run([&] { rig.s.proverka.Show(); });
+    QPointer<TargetWindowWidget> w = rig.window();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->close();
+    QCOMPARE(rig.s.proverka.state(), WindowState::NotLoaded);
+    QVERIFY(!rig.window());
+    deleteWhatWasLeft();
+    QVERIFY(!w);
+}
+
+QTEST_MAIN(TargetWindowTest)
+#include "target_window_test.moc"
