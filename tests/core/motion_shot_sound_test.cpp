@@ -75,14 +75,4 @@ TEST(ShotSound, SeriesResetAfterTheRecoilStillEndsTheSoundTimer)
     EXPECT_FALSE(h.s.f.otkat1.enabled());
 }
 
-TEST(ShotSound, SoundTickThatFindsNoPendingShotRequestsBothAndStops)
-{
-    Harness h;
-    h.s.f.otkat1.setEnabled(true);
-    h.advanceBy(10);
-    EXPECT_EQ(h.sounds.played, bothSounds);
-    EXPECT_EQ(h.s.shotPending, 0);
-    EXPECT_FALSE(h.s.f.otkat1.enabled());
-}
-
 }  // namespace

@@ -9,8 +9,9 @@
 
 namespace {
 
-// How far ahead of the speaker the sink is filled. The sink asks for 20 ms at a time; 80 ms keeps
-// it fed through a busy moment of the audio thread and still sounds at once.
+// How far ahead of the speaker the sink is filled. The sink pulls 20 ms at a time, and only when
+// a whole 20 ms fits: with 40 ms or less it never plays at all, with 60 ms it runs dry on a busy
+// machine; 80 ms plays without a gap and still sounds at once.
 constexpr int bufferMilliseconds = 80;
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include "platform/audio_format.h"
 
+#ifdef _WIN32
+#define ENABLE_SNDFILE_WINDOWS_PROTOTYPES 1
+#endif
 #include <sndfile.h>
 
 #include <algorithm>
@@ -23,13 +26,20 @@ struct CloseSoundFile {
 
 SharedSound readSoundFile(const std::string& path)
 {
+    // The path is UTF-8; Windows takes a narrow path in another code page, so it gets the wide one.
+    const std::filesystem::path name(std::u8string(path.begin(), path.end()));
+
     // A folder, a device or a pipe is never opened: reading one could wait for ever.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (!std::filesystem::is_regular_file(name, error))
         return nullptr;
 
     SF_INFO info{};
-    const std::unique_ptr<SNDFILE, CloseSoundFile> file(sf_open(path.c_str(), SFM_READ, &info));
+#ifdef _WIN32
+    const std::unique_ptr<SNDFILE, CloseSoundFile> file(sf_wchar_open(name.c_str(), SFM_READ, &info));
+#else
+    const std::unique_ptr<SNDFILE, CloseSoundFile> file(sf_open(name.c_str(), SFM_READ, &info));
+#endif
     if (!file || info.channels < 1 || info.samplerate < 1)
         return nullptr;
 
