@@ -52,7 +52,7 @@ ScenePictures testPictures()
     return pictures;
 }
 
-Harness::Harness() : s(testPictures(), sounds, "/opt/стрелбище 1")
+Harness::Harness(const ScenePictures& pictures) : s(pictures, sounds, "/opt/стрелбище 1")
 {
     s.f.Width = 12000;
     Form_Load(s);

@@ -30,7 +30,7 @@ public:
 // and time advanced on a manual clock through every deadline in between.
 class Harness {
 public:
-    Harness();
+    explicit Harness(const ScenePictures& pictures = testPictures());
 
     RecordingSoundPlayer sounds;
     Simulator s;

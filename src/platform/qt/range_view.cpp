@@ -56,12 +56,15 @@ RangeView::RangeView(MainWindow& f, EventDispatch dispatch, RangeInput input, QW
     : QWidget(parent), m_f(f), m_dispatch(std::move(dispatch)), m_input(std::move(input))
 {
     setObjectName(QStringLiteral("Основа"));
+    setAccessibleName(QStringLiteral("Стрелбище"));
+    setAccessibleDescription(QStringLiteral("Мишката прицелва, левият бутон стреля, десният показва мишената"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(m_f.Основа.image().width(), m_f.Основа.image().height());
 
     for (int k = 1; k <= 11; ++k) {
         QLineEdit* box = child<QLineEdit>(this, ("i" + std::to_string(k)).c_str());
+        box->setAccessibleName(k <= 10 ? QStringLiteral("Точки %1").arg(k) : QStringLiteral("Общо"));
         connect(box, &QLineEdit::textEdited, this, [this, k](const QString& typed) {
             m_shownText.at(k - 1) = typed.toStdString();
             m_dispatch([this, k, text = m_shownText.at(k - 1)] { m_f.i(k).setText(text); });

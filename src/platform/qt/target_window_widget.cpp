@@ -47,6 +47,20 @@ QRectF exactPixels(const Control& c)
             c.Height * pixelsPerMillimetre};
 }
 
+// A picture that reacts to nothing, drawn pixel for pixel: a plain QLabel smooths its picture at
+// a fractional scale factor, and at 2.
+class Picture : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, pixmap());
+    }
+};
+
 template <class W>
 W* child(QWidget* parent, const char* name)
 {
@@ -71,21 +85,25 @@ TargetWindowWidget::TargetWindowWidget(Simulator& s, EventDispatch dispatch)
     controlsFont.setPointSize(controlsPointSize);
     setFont(controlsFont);
 
-    addEdit(0, "tbi", &TargetControls::tbi);
-    addEdit(1, "tHorizont", &TargetControls::tHorizont);
-    addEdit(2, "tVertikal", &TargetControls::tVertikal);
-    addBar(0, "Horizont", Qt::Horizontal, &TargetControls::Horizont);
-    addBar(1, "Vertikal", Qt::Vertical, &TargetControls::Vertikal);
+    // Each text box beside a bar is read under the bar's name.
+    const QString windage = QStringLiteral("Странична поправка"), elevation = QStringLiteral("Поправка по височина");
+    addEdit(0, "tbi", QStringLiteral("Точки"), &TargetControls::tbi);
+    addEdit(1, "tHorizont", windage, &TargetControls::tHorizont);
+    addEdit(2, "tVertikal", elevation, &TargetControls::tVertikal);
+    addBar(0, "Horizont", windage, Qt::Horizontal, &TargetControls::Horizont);
+    addBar(1, "Vertikal", elevation, Qt::Vertical, &TargetControls::Vertikal);
     for (std::size_t n = 0; n < arrows.size(); ++n) {
-        QLabel* arrow = child<QLabel>(this, arrows.at(n).name);
+        QLabel* arrow = child<Picture>(this, arrows.at(n).name);
         arrow->setPixmap(QPixmap(QStringLiteral(":/pictures/") + QString::fromLatin1(arrows.at(n).picture)));
         m_arrows.at(n) = arrow;
     }
 }
 
-void TargetWindowWidget::addEdit(std::size_t n, const char* name, TextBox TargetControls::*box)
+void TargetWindowWidget::addEdit(std::size_t n, const char* name, const QString& spokenName,
+                                 TextBox TargetControls::*box)
 {
     auto* edit = child<QLineEdit>(this, name);
+    edit->setAccessibleName(spokenName);
     m_edits.at(n) = {edit, box, {}};
     connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& typed) {
         Edit& e = m_edits.at(n);
@@ -94,10 +112,11 @@ void TargetWindowWidget::addEdit(std::size_t n, const char* name, TextBox Target
     });
 }
 
-void TargetWindowWidget::addBar(std::size_t n, const char* name, Qt::Orientation orientation,
-                                ScrollBar TargetControls::*bar)
+void TargetWindowWidget::addBar(std::size_t n, const char* name, const QString& spokenName,
+                                Qt::Orientation orientation, ScrollBar TargetControls::*bar)
 {
     auto* widget = child<QScrollBar>(this, name);
+    widget->setAccessibleName(spokenName);
     widget->setOrientation(orientation);
     m_bars.at(n) = {widget, bar};
     connect(widget, &QScrollBar::valueChanged, this, [this, bar](int value) {

@@ -55,8 +55,9 @@ private:
         bool operator==(const Drawn&) const = default;
     };
 
-    void addEdit(std::size_t n, const char* name, TextBox TargetControls::*box);
-    void addBar(std::size_t n, const char* name, Qt::Orientation orientation, ScrollBar TargetControls::*bar);
+    void addEdit(std::size_t n, const char* name, const QString& spokenName, TextBox TargetControls::*box);
+    void addBar(std::size_t n, const char* name, const QString& spokenName, Qt::Orientation orientation,
+                ScrollBar TargetControls::*bar);
     void addArrow(std::size_t n, const char* name, const char* picture);
     static Drawn drawnShapes(const TargetControls& c);
 

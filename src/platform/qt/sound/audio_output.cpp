@@ -21,9 +21,14 @@ AudioOutput::AudioOutput()
     m_reader.setMaxThreadCount(1);
 }
 
-// The sink stops pulling before the device it pulls from goes.
+// The sink stops pulling before the device it pulls from goes. It is stopped before it is
+// deleted: Qt's PulseAudio sink closes its stream in its destructor but stays active, and then
+// handles the events still posted to it, among them a request for more sound that reads the
+// closed stream, which aborts the program.
 AudioOutput::~AudioOutput()
 {
+    if (m_sink)
+        m_sink->stop();
     m_sink.reset();
 }
 

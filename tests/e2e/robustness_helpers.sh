@@ -1,0 +1,112 @@
+# Sourced after lib.sh by the tests of sound files and of the program's life: a sound server of
+# the test's own, starting the program from any folder, and closing it as a user does.
+
+# The inner area of the range view begins 3 pixels right of and 58 below the client area's corner.
+readonly VIEW_X=3 VIEW_Y=58
+E2E_SOUND_SERVER_PID=
+
+# A PulseAudio for this test alone, with a null sink, so that the test hears nothing of the tests
+# that run beside it and they hear nothing of it. Points PULSE_SERVER and E2E_SINK at it; it is
+# stopped when the test ends, after the program.
+own_sound_server_start() {
+  local socket=$E2E_TMP/pulse-native
+  export E2E_SINK=strelbishte_own
+  pulseaudio --daemonize=no --exit-idle-time=-1 -n --realtime=no --high-priority=no --use-pid-file=no \
+    --load="module-null-sink sink_name=$E2E_SINK norewinds=1" \
+    --load="module-native-protocol-unix socket=$socket auth-anonymous=1" \
+    </dev/null >"$E2E_TMP/pulse.log" 2>&1 &
+  E2E_SOUND_SERVER_PID=$!
+  export PULSE_SERVER=unix:$socket
+  for _ in {1..100}; do
+    if pactl list short sinks 2>/dev/null | awk -v s="$E2E_SINK" '$2 == s { f = 1 } END { exit !f }'; then
+      pactl set-default-sink "$E2E_SINK" >/dev/null 2>&1
+      return 0
+    fi
+    kill -0 "$E2E_SOUND_SERVER_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  e2e_log "the test's own PulseAudio did not come up: $(tail -n 5 "$E2E_TMP/pulse.log")"
+  return 1
+}
+
+own_sound_server_stop() {
+  [[ -n $E2E_SOUND_SERVER_PID ]] || return 0
+  kill -TERM "$E2E_SOUND_SERVER_PID" 2>/dev/null
+  wait "$E2E_SOUND_SERVER_PID" 2>/dev/null
+  E2E_SOUND_SERVER_PID=
+}
+
+trap 'stop_program; recorder_stop; own_sound_server_stop; e2e_cleanup' EXIT
+
+# Starts the command $2 .. (the program, or a wrapper that executes it) in the background from the
+# folder $1, as lib.sh's start_program does from the program's own folder.
+start_in() {
+  local folder=$1
+  shift
+  [[ -n ${DISPLAY:-} ]] || { e2e_log "DISPLAY is not set; run through tests/run"; return 1; }
+  (cd "$folder" && exec "$@") </dev/null >"$E2E_TMP/program.log" 2>&1 &
+  E2E_PROGRAM_PID=$!
+}
+
+# Starts the program of folder $1 (under the wrapper $2 ..., if any) and sets WIN to its window.
+open_program() {
+  local folder
+  folder=$(cd "$1" && pwd) || fail "no folder $1"
+  shift
+  start_in "$folder" "$@" "$folder/strelbishte" || fail "the program did not start in $folder"
+  WIN=$(wait_for_window "$MAIN_CAPTION" 20) || fail "no main window from $folder"
+  wait_until_settled "$WIN" || fail "the main window did not come to rest"
+  activate_window "$WIN"
+}
+
+# The window manager may still move a new window to the middle of the screen; waits until the
+# window $1 stays put, so that clicks land where they are aimed.
+wait_until_settled() {
+  local before now
+  for _ in {1..50}; do
+    window_geometry "$1" || return 1
+    now="$WIN_X $WIN_Y"
+    [[ $now == "${before:-}" ]] && xprop -id "$1" _NET_FRAME_EXTENTS | grep -q = && return 0
+    before=$now
+    sleep 0.2
+  done
+  return 1
+}
+
+# Fails unless score box $2 of the main-window screenshot $1 holds a number, for case $3.
+expect_scored() {
+  local ink
+  ink=$(convert "$1" -crop "19x13+$((VIEW_X + 3))+$((VIEW_Y + 32 * ($2 - 1) + 3))" +repage \
+    -colorspace gray -threshold 50% -format '%[fx:minima]' info:) || fail "cannot read score box $2"
+  [[ $ink == 0 ]] || fail "$3: score box $2 is empty after shot $2"
+}
+
+# Closes the main window $1 as a user does, with Alt+F4 to the window manager.
+close_window() {
+  activate_window "$1"
+  E2E_CLOSE_ASKED=$(date +%s%N)
+  xdotool key --clearmodifiers alt+F4
+}
+
+# Fails unless the program, asked to close at E2E_CLOSE_ASKED, ends within 5 s with code 0 and
+# has printed nothing; $1 names the moment in the messages. Sets E2E_CLOSING_MS to how long it
+# took to end.
+expect_clean_exit() {
+  local status
+  for _ in {1..100}; do
+    program_running || break
+    sleep 0.05
+  done
+  program_running && fail "$1: the program still runs 5 s after its window was closed"
+  wait "$E2E_PROGRAM_PID"
+  status=$?
+  E2E_CLOSING_MS=$((($(date +%s%N) - E2E_CLOSE_ASKED) / 1000000))
+  E2E_PROGRAM_PID=
+  ((status == 0)) || fail "$1: the program ended with code $status"
+  [[ ! -s $E2E_TMP/program.log ]] || fail "$1: the program printed: $(head -c 300 "$E2E_TMP/program.log")"
+}
+
+close_and_expect_clean_exit() {
+  close_window "$1"
+  expect_clean_exit "$2"
+}
