@@ -90,10 +90,10 @@ ended=$(date +%s)
 
 errors=$(awk '/ERROR SUMMARY:/ { print $4 }' "$LOG" | tail -n 1)
 lost() { awk -v kind="$1" '$2 == kind && $3 == "lost:" { gsub(/,/, "", $4); print $4 }' "$LOG" | tail -n 1; }
-definitely=$(lost definitely) indirectly=$(lost indirectly)
+definitely=$(lost definitely) indirectly=$(lost indirectly) possibly=$(lost possibly)
 suppressed=$(grep -o 'suppressed: [0-9,]* bytes in [0-9,]* blocks' "$LOG" | tail -n 1)
-printf 'memcheck: %s errors; lost definitely %s bytes, indirectly %s bytes; %s of the libraries;\n' \
-  "${errors:-?}" "${definitely:-0}" "${indirectly:-0}" "${suppressed:-none}"
+printf 'memcheck: %s errors; lost definitely %s bytes, indirectly %s, possibly %s; the libraries: %s\n' \
+  "${errors:-?}" "${definitely:-0}" "${indirectly:-0}" "${possibly:-0}" "${suppressed:-none suppressed}"
 printf 'memcheck: %s s to the main window, %s s in all\n' $((shown - started)) $((ended - started))
 
 ((status == 0)) || fail "the program ended with code $status under valgrind (log: $(tail -n 20 "$LOG"))"
