@@ -11,8 +11,6 @@ if [[ -n ${1:-} ]]; then
 fi
 source "$(dirname "$0")/lib.sh"
 
-readonly VIEW_X=3 VIEW_Y=58
-readonly TARGET_CAPTION="МИШЕНА - СКРИВАНЕ ЧРЕЗ ЛЯВ ИЛИ ДЕСЕН БУТОН"
 readonly HELPER=$(dirname "$0")/accessibility.py
 BUS_PID=
 TREE=

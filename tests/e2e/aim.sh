@@ -10,7 +10,6 @@ if [[ -n ${1:-} ]]; then
 fi
 source "$(dirname "$0")/lib.sh"
 
-readonly VIEW_X=3 VIEW_Y=58
 readonly SIGHT="49 24 52"
 readonly NO_TARGET=$E2E_ROOT/assets/range_no_target.jpg
 readonly ARM=$E2E_ROOT/assets/arm_on_black.png

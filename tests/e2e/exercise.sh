@@ -9,11 +9,7 @@ if [[ -n ${1:-} ]]; then
 fi
 source "$(dirname "$0")/lib.sh"
 
-readonly TARGET_CAPTION="МИШЕНА - СКРИВАНЕ ЧРЕЗ ЛЯВ ИЛИ ДЕСЕН БУТОН"
 
-# The range view lies 10 twips (drawn at 1 pixel) from the left and 56 pixels from the top of the
-# client area, inside a 2-pixel border.
-readonly VIEW_X=3 VIEW_Y=58
 
 # Top-left corners of the bull's black disc on each plate, in range-view pixels.
 declare -A DISC=([1]="301 111" [3]="401 112" [5]="508 112")
@@ -62,19 +58,6 @@ press_button() {
   click_at "$1" $((bar + $2 + 60)) 24
 }
 readonly BAVNA=0 BARZA=560
-
-# The window is centred again once the window manager has framed it; waits until it stays put.
-wait_until_settled() {
-  local before now
-  for _ in {1..50}; do
-    window_geometry "$1" || return 1
-    now="$WIN_X $WIN_Y"
-    [[ $now == "${before:-}" ]] && xprop -id "$1" _NET_FRAME_EXTENTS | grep -q = && return 0
-    before=$now
-    sleep 0.2
-  done
-  return 1
-}
 
 ms_since() {
   echo $((($(date +%s%N) - $1) / 1000000))

@@ -11,9 +11,6 @@ if [[ -n ${1:-} ]]; then
 fi
 source "$(dirname "$0")/lib.sh"
 
-readonly TARGET_CAPTION="МИШЕНА - СКРИВАНЕ ЧРЕЗ ЛЯВ ИЛИ ДЕСЕН БУТОН"
-# The inner area of the range view begins 3 pixels right of and 58 below the client area's corner.
-readonly VIEW_X=3 VIEW_Y=58
 readonly PIXELS_PER_MM=3.779527559
 
 # Where the ten shots are aimed: pointer positions in range-view pixels as they would be without the
@@ -147,19 +144,6 @@ mark_pixel() {
     x = int((79 + r) * k); y = int((69.5 + b) * k)
     if (x >= 1 && x < 598 && y >= 1 && y < 530) print x, y
   }'
-}
-
-# The window is centred again once the window manager has framed it; waits until it stays put.
-wait_until_settled() {
-  local before now
-  for _ in {1..50}; do
-    window_geometry "$1" || return 1
-    now="$WIN_X $WIN_Y"
-    [[ $now == "${before:-}" ]] && xprop -id "$1" _NET_FRAME_EXTENTS | grep -q = && return 0
-    before=$now
-    sleep 0.2
-  done
-  return 1
 }
 
 # ---- the shots, as predicted ----------------------------------------------------------------

@@ -25,6 +25,11 @@ MAIN_CAPTION="СИМУЛАТОР НА РЕАЛНА СТРЕЛБА С ЗОКРА�
 
 readonly E2E_RATE=44100 E2E_CHANNELS=2
 
+readonly TARGET_CAPTION="МИШЕНА - СКРИВАНЕ ЧРЕЗ ЛЯВ ИЛИ ДЕСЕН БУТОН"
+# The inner area of the range view begins 3 pixels right of and 58 below the main window's
+# client area: 10 twips (drawn at 1 pixel) from the left, 56 pixels down, a 2-pixel border.
+readonly VIEW_X=3 VIEW_Y=58
+
 e2e_log() { printf '%s: %s\n' "$(basename "$0")" "$*" >&2; }
 
 # Stops the program and the recorder, then removes the scratch folder unless E2E_KEEP is set.
@@ -135,6 +140,20 @@ window_geometry() {
 
 activate_window() {
   xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1" >/dev/null 2>&1
+}
+
+# The window manager may still move a new window to the middle of the screen; waits until window
+# $1 is framed and stays put, so that clicks land where they are aimed.
+wait_until_settled() {
+  local before= now
+  for _ in {1..50}; do
+    window_geometry "$1" || return 1
+    now="$WIN_X $WIN_Y"
+    [[ $now == "$before" ]] && xprop -id "$1" _NET_FRAME_EXTENTS | grep -q = && return 0
+    before=$now
+    sleep 0.2
+  done
+  return 1
 }
 
 # ---- the pointer ----------------------------------------------------------------------------

@@ -14,7 +14,6 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/robustness_helpers.sh"
 
 readonly FOLDER=$(dirname "$E2E_PROGRAM")
-readonly TARGET_CAPTION="МИШЕНА - СКРИВАНЕ ЧРЕЗ ЛЯВ ИЛИ ДЕСЕН БУТОН"
 
 closings=()
 note_closing() {

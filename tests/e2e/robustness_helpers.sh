@@ -1,8 +1,6 @@
 # Sourced after lib.sh by the tests of sound files and of the program's life: a sound server of
 # the test's own, starting the program from any folder, and closing it as a user does.
 
-# The inner area of the range view begins 3 pixels right of and 58 below the client area's corner.
-readonly VIEW_X=3 VIEW_Y=58
 E2E_SOUND_SERVER_PID=
 
 # A PulseAudio for this test alone, with a null sink, so that the test hears nothing of the tests
@@ -57,20 +55,6 @@ open_program() {
   WIN=$(wait_for_window "$MAIN_CAPTION" 20) || fail "no main window from $folder"
   wait_until_settled "$WIN" || fail "the main window did not come to rest"
   activate_window "$WIN"
-}
-
-# The window manager may still move a new window to the middle of the screen; waits until the
-# window $1 stays put, so that clicks land where they are aimed.
-wait_until_settled() {
-  local before now
-  for _ in {1..50}; do
-    window_geometry "$1" || return 1
-    now="$WIN_X $WIN_Y"
-    [[ $now == "${before:-}" ]] && xprop -id "$1" _NET_FRAME_EXTENTS | grep -q = && return 0
-    before=$now
-    sleep 0.2
-  done
-  return 1
 }
 
 # Fails unless score box $2 of the main-window screenshot $1 holds a number, for case $3.

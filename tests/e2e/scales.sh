@@ -20,11 +20,9 @@ readonly SCREEN=2560x1700x24
 # The window is enlarged to show the whole range view with its border: 1040 x 840 pixels, whole
 # device pixels at every scale tested.
 readonly WIDE=1040 TALL=840
-readonly VIEW_X=3 VIEW_Y=58
 # Where the pointer aims, in range-view pixels: the arm reaches down over the view's bottom border.
 readonly AIM_X=700 AIM_Y=500
 readonly SIGHT="49 24 52"
-readonly TARGET_CAPTION="МИШЕНА - СКРИВАНЕ ЧРЕЗ ЛЯВ ИЛИ ДЕСЕН БУТОН"
 readonly ARM=$E2E_ROOT/assets/arm_on_black.png
 DISPLAY_PID=
 

@@ -9,23 +9,8 @@ if [[ -n ${1:-} ]]; then
 fi
 source "$(dirname "$0")/lib.sh"
 
-# The range view's inner area within the client area of the main window.
-readonly VIEW_X=3 VIEW_Y=58
 readonly SOUNDS=$(dirname "$E2E_PROGRAM")
 readonly SIGHT_COLOUR="49 24 52"
-
-# Waits until the window manager has framed window $1 and it stays put.
-wait_until_settled() {
-  local before= now
-  for _ in {1..50}; do
-    window_geometry "$1" || return 1
-    now="$WIN_X $WIN_Y"
-    [[ $now == "$before" ]] && xprop -id "$1" _NET_FRAME_EXTENTS | grep -q = && return 0
-    before=$now
-    sleep 0.2
-  done
-  return 1
-}
 
 # Whether the w x h rectangle at ($2, $3) of the range view in screenshot $1 holds dark ink.
 has_ink() {

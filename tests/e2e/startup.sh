@@ -9,8 +9,6 @@ if [[ -n ${1:-} ]]; then
 fi
 source "$(dirname "$0")/lib.sh"
 
-# The inner area of the range view begins 3 pixels right of and 58 below the client area's corner.
-readonly VIEW_X=3 VIEW_Y=58
 readonly GREY="128 128 128"
 readonly RANGE_PICTURE=$E2E_ROOT/assets/range_target_plate3.jpg
 

@@ -13,7 +13,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/lib.sh"
 source "$here/../e2e/robustness_helpers.sh"
 
-readonly TARGET_CAPTION="МИШЕНА - СКРИВАНЕ ЧРЕЗ ЛЯВ ИЛИ ДЕСЕН БУТОН"
 readonly LOG=$E2E_TMP/memcheck.log
 # Everything runs some 30 times slower under memcheck: each step is given time to be handled.
 readonly STEP=1.5
