@@ -1,6 +1,7 @@
 #include "platform/qt/range_view.h"
 
 #include "app/main_window.h"
+#include "platform/qt/child_widget.h"
 #include "platform/qt/widget_sync.h"
 #include "platform/rounding.h"
 
@@ -39,17 +40,6 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
 float pixelX(const QMouseEvent& e) { return static_cast<float>(std::floor(e.position().x())); }
 float pixelY(const QMouseEvent& e) { return static_cast<float>(std::floor(e.position().y())); }
 
-// The pointer over a child is the child's: what the child ignores (Command1 ignores all but the left
-// button) does not pass on to the view.
-template <class W>
-W* child(QWidget* parent, const char* name)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromUtf8(name));
-    w->setAttribute(Qt::WA_NoMousePropagation);
-    return w;
-}
-
 }  // namespace
 
 RangeView::RangeView(MainWindow& f, EventDispatch dispatch, RangeInput input, QWidget* parent)
@@ -63,7 +53,7 @@ RangeView::RangeView(MainWindow& f, EventDispatch dispatch, RangeInput input, QW
     resize(m_f.Основа.image().width(), m_f.Основа.image().height());
 
     for (int k = 1; k <= 11; ++k) {
-        QLineEdit* box = child<QLineEdit>(this, ("i" + std::to_string(k)).c_str());
+        QLineEdit* box = childWidget<QLineEdit>(this, ("i" + std::to_string(k)).c_str());
         box->setAccessibleName(k <= 10 ? QStringLiteral("Точки %1").arg(k) : QStringLiteral("Общо"));
         connect(box, &QLineEdit::textEdited, this, [this, k](const QString& typed) {
             m_shownText.at(k - 1) = typed.toStdString();
@@ -71,7 +61,7 @@ RangeView::RangeView(MainWindow& f, EventDispatch dispatch, RangeInput input, QW
         });
         m_scoreBoxes.at(k - 1) = box;
     }
-    m_command1 = child<QPushButton>(this, "Command1");
+    m_command1 = childWidget<QPushButton>(this, "Command1");
     m_command1->setAutoDefault(false);
     connect(m_command1, &QPushButton::clicked, this, [this] { m_dispatch([this] { m_f.Command1.click(); }); });
 }

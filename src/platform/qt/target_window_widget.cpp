@@ -1,6 +1,7 @@
 #include "platform/qt/target_window_widget.h"
 
 #include "app/simulator.h"
+#include "platform/qt/child_widget.h"
 #include "platform/qt/widget_sync.h"
 #include "platform/units.h"
 #include "target/target_view.h"
@@ -61,15 +62,6 @@ protected:
     }
 };
 
-template <class W>
-W* child(QWidget* parent, const char* name)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setAttribute(Qt::WA_NoMousePropagation);
-    return w;
-}
-
 }  // namespace
 
 TargetWindowWidget::TargetWindowWidget(Simulator& s, EventDispatch dispatch)
@@ -93,7 +85,7 @@ TargetWindowWidget::TargetWindowWidget(Simulator& s, EventDispatch dispatch)
     addBar(0, "Horizont", windage, Qt::Horizontal, &TargetControls::Horizont);
     addBar(1, "Vertikal", elevation, Qt::Vertical, &TargetControls::Vertikal);
     for (std::size_t n = 0; n < arrows.size(); ++n) {
-        QLabel* arrow = child<Picture>(this, arrows.at(n).name);
+        QLabel* arrow = childWidget<Picture>(this, arrows.at(n).name);
         arrow->setPixmap(QPixmap(QStringLiteral(":/pictures/") + QString::fromLatin1(arrows.at(n).picture)));
         m_arrows.at(n) = arrow;
     }
@@ -102,7 +94,7 @@ TargetWindowWidget::TargetWindowWidget(Simulator& s, EventDispatch dispatch)
 void TargetWindowWidget::addEdit(std::size_t n, const char* name, const QString& spokenName,
                                  TextBox TargetControls::*box)
 {
-    auto* edit = child<QLineEdit>(this, name);
+    auto* edit = childWidget<QLineEdit>(this, name);
     edit->setAccessibleName(spokenName);
     m_edits.at(n) = {edit, box, {}};
     connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& typed) {
@@ -115,7 +107,7 @@ void TargetWindowWidget::addEdit(std::size_t n, const char* name, const QString&
 void TargetWindowWidget::addBar(std::size_t n, const char* name, const QString& spokenName,
                                 Qt::Orientation orientation, ScrollBar TargetControls::*bar)
 {
-    auto* widget = child<QScrollBar>(this, name);
+    auto* widget = childWidget<QScrollBar>(this, name);
     widget->setAccessibleName(spokenName);
     widget->setOrientation(orientation);
     m_bars.at(n) = {widget, bar};
