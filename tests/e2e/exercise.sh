@@ -9,19 +9,8 @@ if [[ -n ${1:-} ]]; then
 fi
 source "$(dirname "$0")/lib.sh"
 
-
-
 # Top-left corners of the bull's black disc on each plate, in range-view pixels.
 declare -A DISC=([1]="301 111" [3]="401 112" [5]="508 112")
-
-# Mean colour "R G B" of the w x h rectangle at (x, y) of an image.
-mean_colour() {
-  local hex
-  hex=$(convert "$1" -crop "$4x$5+$2+$3" +repage -resize '1x1!' -depth 8 txt:- 2>/dev/null |
-    grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1)
-  [[ -n $hex ]] || return 1
-  printf '%d %d %d\n' "0x${hex:1:2}" "0x${hex:3:2}" "0x${hex:5:2}"
-}
 
 # Whether the middle of the disc on plate $2 is black in the window screenshot $1.
 disc_shown() {

@@ -130,11 +130,7 @@ expect_target_window_placed() {
 
 # Mean colour of the 3 x 3 pixels around ($2, $3) of an image.
 colour_around() {
-  local hex
-  hex=$(convert "$1" -crop "3x3+$(($2 - 1))+$(($3 - 1))" +repage -resize '1x1!' -depth 8 txt:- 2>/dev/null |
-    grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1)
-  [[ -n $hex ]] || return 1
-  printf '%d %d %d\n' "0x${hex:1:2}" "0x${hex:3:2}" "0x${hex:5:2}"
+  mean_colour "$1" $(($2 - 1)) $(($3 - 1)) 3 3
 }
 
 # The pixel of the target window at the middle of the mark of a shot landing $1 mm right of and $2

@@ -195,13 +195,19 @@ screenshot() {
   fi
 }
 
-# Prints the colour at ($2, $3) of the image $1 as three decimal numbers 0..255: "R G B".
-pixel_at() {
+# Prints the mean colour of the $4 x $5 rectangle at ($2, $3) of the image $1 as three decimal
+# numbers 0..255: "R G B".
+mean_colour() {
   local hex
-  hex=$(convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- 2>/dev/null |
+  hex=$(convert "$1" -crop "$4x$5+$2+$3" +repage -resize '1x1!' -depth 8 txt:- 2>/dev/null |
     grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1) || return 1
   [[ -n $hex ]] || return 1
   printf '%d %d %d\n' "0x${hex:1:2}" "0x${hex:3:2}" "0x${hex:5:2}"
+}
+
+# Prints the colour at ($2, $3) of the image $1: "R G B".
+pixel_at() {
+  mean_colour "$1" "$2" "$3" 1 1
 }
 
 # Succeeds when colour "$1" ("R G B") is within $3 (default 0) of "$2" in every channel.
