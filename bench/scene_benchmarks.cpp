@@ -1,4 +1,4 @@
-#include "app/simulator.h"
+#include "state/simulator.h"
 #include "bench_pictures.h"
 #include "platform/sound_player.h"
 #include "scene/aim_tracking.h"

@@ -1,14 +1,14 @@
 #include "exercise/fire_modes.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 
 namespace {
 
 void putTargetOnPlate3(Simulator& s)
 {
     s.targetPosition = 3;
-    s.f.mi.Left = 401.467f;
-    s.f.mi.Top = 112;
+    s.f.mi.Left = bullOnPlate3.Left;
+    s.f.mi.Top = bullOnPlate3.Top;
 }
 
 // The rapid sequence counts its three seconds from this press, also when it was already running.

@@ -1,6 +1,6 @@
 #include "exercise/window_switch.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 
 void Command1_Click(Simulator& s)
 {

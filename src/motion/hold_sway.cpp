@@ -1,6 +1,6 @@
 #include "motion/hold_sway.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 #include "platform/rounding.h"
 #include "scene/frame.h"
 

@@ -1,6 +1,6 @@
 #include "motion/recoil.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 #include "scene/frame.h"
 
 // The kick of a shot: one frame with the arm raised to the top of the view and the sights on its

@@ -1,6 +1,6 @@
 #include "motion/shot_sound.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 
 // Requests the two shot sounds and closes the shot's sequence. The tick stops itself whatever
 // shotPending holds: a series reset that cleared it since the recoil must not leave the timer

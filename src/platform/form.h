@@ -39,14 +39,13 @@ private:
 };
 
 // A window whose controls exist only while it is loaded. Any use of a control loads it hidden;
-// `wire` connects the fresh controls' notifications to their handlers at every load.
+// `onLoad` connects the fresh controls' notifications to their handlers at every load.
 template <class Controls>
 class LazyForm : public FormWindow {
 public:
-    LazyForm(std::string caption, std::function<void(Controls&)> wire)
-        : FormWindow(std::move(caption)), m_wire(std::move(wire))
-    {
-    }
+    using FormWindow::FormWindow;
+
+    std::function<void(Controls&)> onLoad;
 
     Controls& controls()
     {
@@ -63,11 +62,10 @@ private:
     void createControls() override
     {
         m_controls.emplace();
-        if (m_wire)
-            m_wire(*m_controls);
+        if (onLoad)
+            onLoad(*m_controls);
     }
     void destroyControls() override { m_controls.reset(); }
 
-    std::function<void(Controls&)> m_wire;
     std::optional<Controls> m_controls;
 };

@@ -1,6 +1,6 @@
 #include "scene/aim_tracking.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 #include "scene/frame.h"
 
 // The stored anchor lies one pixel right of and one below the pointer (plus the drop), and each

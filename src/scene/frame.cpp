@@ -1,6 +1,6 @@
 #include "scene/frame.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 #include "platform/rounding.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "shot/ring_scoring.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 
 #include <array>
 #include <cmath>
@@ -18,18 +18,14 @@ constexpr std::array<Ring, 10> rings{{
     {1, 67.5}, {2, 60}, {3, 52.5}, {4, 45.4}, {5, 37}, {6, 29}, {7, 22.7}, {8, 13.3}, {9, 6}, {10, 2.5},
 }};
 
-// The corner of the mark of a shot in the very centre of the face.
-constexpr float centreLeft = 78;
-constexpr double centreTop = 68.5;
-
 }  // namespace
 
 void otklonenie(Simulator& s, const Control& mark)
 {
     s.shotScore = 0;
-    const float across = mark.Left - centreLeft;
+    const float across = mark.Left - markCentreLeft;
     const float acrossSquared = across * across;
-    const double down = mark.Top - centreTop;
+    const double down = mark.Top - double{markCentreTop};
     const double d = std::sqrt(acrossSquared + down * down);
     for (const Ring& ring : rings)
         if (d < ring.radius)

@@ -1,6 +1,6 @@
 #include "shot/strelba.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 #include "platform/rounding.h"
 #include "shot/ring_scoring.h"
 
@@ -14,8 +14,8 @@ constexpr int seriesLength = 10;
 void markAndScore(Simulator& s, int N)
 {
     Control& mark = s.proverka->dum(N);
-    mark.Left = 78 - s.hitX;
-    mark.Top = static_cast<float>(s.hitY + 68.5);
+    mark.Left = markCentreLeft - s.hitX;
+    mark.Top = static_cast<float>(s.hitY + double{markCentreTop});
     mark.Visible = true;
     otklonenie(s, mark);
     s.f.i(N).setText(std::to_string(s.shotScore));

@@ -14,7 +14,7 @@ struct Controls {
 
 TEST(LazyForm, LoadsHiddenOnFirstUseOfAControl)
 {
-    LazyForm<Controls> form("x", nullptr);
+    LazyForm<Controls> form("x");
     EXPECT_EQ(form.state(), WindowState::NotLoaded);
     EXPECT_EQ(form.ifLoaded(), nullptr);
     form->box.setText("7");
@@ -25,7 +25,7 @@ TEST(LazyForm, LoadsHiddenOnFirstUseOfAControl)
 
 TEST(LazyForm, ShowLoadsAndBringsToTheFrontEachTime)
 {
-    LazyForm<Controls> form("x", nullptr);
+    LazyForm<Controls> form("x");
     FormWindow other("y");
     form.Show();
     EXPECT_EQ(form.state(), WindowState::Shown);
@@ -39,10 +39,11 @@ TEST(LazyForm, ShowLoadsAndBringsToTheFrontEachTime)
 TEST(LazyForm, UnloadThrowsTheControlsAwayAndTheNextUseMakesFreshOnes)
 {
     int wired = 0;
-    LazyForm<Controls> form("x", [&](Controls& c) {
+    LazyForm<Controls> form("x");
+    form.onLoad = [&](Controls& c) {
         ++wired;
         c.box.onChange = [] {};
-    });
+    };
     form->box.setText("9");
     form.Unload();
     EXPECT_EQ(form.state(), WindowState::NotLoaded);

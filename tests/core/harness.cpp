@@ -1,8 +1,9 @@
 #include "harness.h"
 
+#include "app/program.h"
 #include "scene/aim_tracking.h"
 #include "shot/strelba.h"
-#include "target/target_view.h"
+#include "target/sight_settings.h"
 
 std::uint32_t backgroundPixel(int blue, int x, int y)
 {
@@ -54,10 +55,7 @@ ScenePictures testPictures()
 
 Harness::Harness(const ScenePictures& pictures) : s(pictures, sounds, "/opt/стрелбище 1")
 {
-    s.f.Width = 12000;
-    Form_Load(s);
-    s.f.Show();
-    Form_Resize(s);
+    startProgram(s, 12000);
 }
 
 void Harness::move(float x, float y, int button)

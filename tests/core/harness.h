@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/scene_pictures.h"
-#include "app/simulator.h"
-#include "app/start_up.h"
+#include "state/scene_pictures.h"
+#include "state/simulator.h"
 #include "platform/sound_player.h"
 
 #include <string>

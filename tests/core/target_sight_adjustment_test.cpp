@@ -1,6 +1,6 @@
 #include "harness.h"
 
-#include "target/target_view.h"
+#include "target/sight_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -90,15 +90,15 @@ void MainWindowTest::controlsStandAtTheirPixelPlaces()
 void MainWindowTest::rangeViewIsA1024By768AreaInsideASunkenTwoPixelBorder()
 {
     ViewRig rig;
-    auto* border = qobject_cast<QFrame*>(&rig.view.rangeBorder());
+    auto* border = &childNamed<QFrame>(rig.view, QStringLiteral("rangeBorder"));
     QVERIFY(border);
     // 10 twips from the left, 56 pixels down.
     QCOMPARE(border->geometry(), QRect(1, 56, 1028, 772));
     QCOMPARE(border->frameWidth(), 2);
     QCOMPARE(border->frameShadow(), QFrame::Sunken);
-    QCOMPARE(rig.view.rangeView().geometry(), QRect(2, 2, 1024, 768));
-    QCOMPARE(rig.view.buttonBar().geometry().topLeft().y(), 8);
-    QCOMPARE(rig.view.buttonBar().size(), QSize(697, 33));
+    QCOMPARE(rig.range().geometry(), QRect(2, 2, 1024, 768));
+    QCOMPARE(childNamed(rig.view, QStringLiteral("Frame1")).geometry().topLeft().y(), 8);
+    QCOMPARE(childNamed(rig.view, QStringLiteral("Frame1")).size(), QSize(697, 33));
 }
 
 void MainWindowTest::windowOpensCentredWithItsClientSize()
@@ -117,7 +117,7 @@ void MainWindowTest::backgroundIsGrey()
     const QImage shown = rig.view.grab().toImage();
     const QPoint betweenBarAndRange(400 * shown.devicePixelRatio(), 48 * shown.devicePixelRatio());
     const QPoint insideBarBetweenButtons =
-        rig.view.buttonBar().mapTo(&rig.view, QPoint(200, 16)) * shown.devicePixelRatio();
+        childNamed(rig.view, QStringLiteral("Frame1")).mapTo(&rig.view, QPoint(200, 16)) * shown.devicePixelRatio();
     QCOMPARE(shown.pixel(betweenBarAndRange), qRgb(128, 128, 128));
     QCOMPARE(shown.pixel(insideBarBetweenButtons), qRgb(128, 128, 128));
 }
@@ -139,7 +139,7 @@ void MainWindowTest::command1ClicksItsModelButton()
     ViewRig rig;
     int clicks = 0;
     rig.s.f.Command1.onClick = [&] { ++clicks; };
-    QTest::mouseClick(rig.view.rangeView().command1(), Qt::LeftButton);
+    QTest::mouseClick(&childNamed<QPushButton>(rig.view, QStringLiteral("Command1")), Qt::LeftButton);
     QCOMPARE(clicks, 1);
     QVERIFY(rig.reported.empty());
 }
@@ -149,7 +149,7 @@ void MainWindowTest::typingIntoAScoreBoxSetsTheModelText()
     ViewRig rig;
     std::vector<std::string> changes;
     rig.s.f.i(11).onChange = [&] { changes.push_back(rig.s.f.i(11).text()); };
-    QLineEdit* total = rig.view.rangeView().scoreBox(11);
+    QLineEdit* total = (&childNamed<QLineEdit>(rig.view, QStringLiteral("i11")));
     QTest::keyClicks(total, QStringLiteral("95"));
     QCOMPARE(changes, (std::vector<std::string>{"9", "95"}));
     // Typing in the middle keeps the cursor where it is.
@@ -166,11 +166,11 @@ void MainWindowTest::modelTextShowsInTheScoreBox()
     rig.s.f.i(3).setText("7");
     rig.s.f.i(11).setText("-12");
     rig.view.sync();
-    QCOMPARE(rig.view.rangeView().scoreBox(3)->text(), QStringLiteral("7"));
-    QCOMPARE(rig.view.rangeView().scoreBox(11)->text(), QStringLiteral("-12"));
+    QCOMPARE((&childNamed<QLineEdit>(rig.view, QStringLiteral("i3")))->text(), QStringLiteral("7"));
+    QCOMPARE((&childNamed<QLineEdit>(rig.view, QStringLiteral("i11")))->text(), QStringLiteral("-12"));
     rig.s.f.i(3).setText("");
     rig.view.sync();
-    QCOMPARE(rig.view.rangeView().scoreBox(3)->text(), QString());
+    QCOMPARE((&childNamed<QLineEdit>(rig.view, QStringLiteral("i3")))->text(), QString());
 }
 
 void MainWindowTest::closingReportsTheUnload()

@@ -100,7 +100,7 @@ void RangePaintTest::repaintsOnlyTheRefreshedRectangle()
 {
     ViewRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(&rig.view));
-    PaintRecorder recorder(rig.view.rangeView());
+    PaintRecorder recorder(rig.range());
     QTest::qWait(20);
     recorder.painted = {};
     const int before = recorder.paints;
@@ -121,7 +121,7 @@ void RangePaintTest::sightPiecesShowAtTheirRoundedPlaces()
 {
     ViewRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(&rig.view));
-    PaintRecorder recorder(rig.view.rangeView());
+    PaintRecorder recorder(rig.range());
     const int before = recorder.paints;
     rig.s.f.mm1.Left = 100.4f;
     rig.s.f.mm1.Top = 50.5f;
@@ -151,7 +151,7 @@ void RangePaintTest::partialRepaintsMatchAFullRepaint()
 {
     ViewRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(&rig.view));
-    PaintRecorder recorder(rig.view.rangeView());
+    PaintRecorder recorder(rig.range());
     MainWindow& f = rig.s.f;
     const std::vector<std::function<void()>> changes{
         [&] { f.mm1.Left = 300.33f; f.mm1.Top = 200.67f; f.mm2.Left = 330.5f; f.mm2.Top = 201.5f; },

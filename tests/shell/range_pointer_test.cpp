@@ -42,7 +42,7 @@ void RangePointerTest::positionsArriveAsWholeInnerPixels()
     QFETCH(QPointF, position);
     QFETCH(QPointF, pixel);
     ViewRig rig;
-    QWidget& range = rig.view.rangeView();
+    QWidget& range = rig.range();
     QMouseEvent move(QEvent::MouseMove, position, range.mapToGlobal(position), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(&range, &move);

@@ -1,7 +1,10 @@
+#include "found_widgets.h"
 #include "harness.h"
+#include "platform/qt/main_window_view.h"
 #include "platform/qt/shell.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QThread>
@@ -17,8 +20,15 @@ struct ShellRig {
     Simulator s{testPictures(), sounds, "/opt/стрелбище"};
     Shell shell{s};
 
-    MainWindowView& view() { return shell.mainWindow(); }
-    QPoint inWindow(int x, int y) { return view().rangeView().mapTo(&view(), QPoint(x, y)); }
+    QWidget& view() { return *windowNamed(QStringLiteral("f")); }
+    QWidget& child(const char* name) { return childNamed(view(), QString::fromUtf8(name)); }
+    QPoint inWindow(int x, int y) { return child("Основа").mapTo(&view(), QPoint(x, y)); }
+    // Runs `during` as the handler of a user's event: a click on a button of the window.
+    void inEvent(const std::function<void()>& during)
+    {
+        s.f.BAVNA.onClick = during;
+        QTest::mouseClick(&childNamed<QPushButton>(view(), QStringLiteral("BAVNA")), Qt::LeftButton);
+    }
 };
 
 }  // namespace
@@ -49,7 +59,7 @@ void ShellTest::startUpLoadsTheFormAndShowsTheWindow()
     // The offscreen platform frames a window with 2 pixels on each side: 796 pixels outside.
     QCOMPARE(rig.view().frameGeometry().width(), 796);
     QCOMPARE(rig.s.f.Width, 11940.0f);
-    QCOMPARE(rig.view().buttonBar().x(), 50);
+    QCOMPARE(rig.child("Frame1").x(), 50);
     QCOMPARE(rig.view().size(), QSize(792, 598));
 }
 
@@ -70,11 +80,11 @@ void ShellTest::resizingRecentresOnlyTheButtonBar()
     ShellRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(&rig.view()));
     rig.view().resize(clientWidth, 700);
-    QTRY_COMPARE(rig.view().buttonBar().x(), barLeft);
+    QTRY_COMPARE(rig.child("Frame1").x(), barLeft);
     QCOMPARE(rig.s.f.Width, static_cast<float>((clientWidth + 4) * 15));
-    QCOMPARE(rig.view().buttonBar().geometry(), QRect(barLeft, 8, 697, 33));
-    QCOMPARE(rig.view().rangeBorder().geometry(), QRect(1, 56, 1028, 772));
-    QCOMPARE(rig.view().rangeView().geometry(), QRect(2, 2, 1024, 768));
+    QCOMPARE(rig.child("Frame1").geometry(), QRect(barLeft, 8, 697, 33));
+    QCOMPARE(rig.child("rangeBorder").geometry(), QRect(1, 56, 1028, 772));
+    QCOMPARE(rig.child("Основа").geometry(), QRect(2, 2, 1024, 768));
 }
 
 void ShellTest::pointerMovesReachAimTracking()
@@ -95,7 +105,7 @@ void ShellTest::leftClickFiresAShot()
     QTest::mouseClick(rig.view().windowHandle(), Qt::LeftButton, {}, rig.inWindow(500, 300));
     QCOMPARE(rig.s.shotNumber, 1);
     QVERIFY(!rig.s.f.i(1).text().empty());
-    QCOMPARE(rig.view().rangeView().scoreBox(1)->text().toStdString(), rig.s.f.i(1).text());
+    QCOMPARE(childNamed<QLineEdit>(rig.view(), QStringLiteral("i1")).text().toStdString(), rig.s.f.i(1).text());
     QTest::mouseClick(rig.view().windowHandle(), Qt::RightButton, {}, rig.inWindow(500, 300));
     QCOMPARE(rig.s.shotNumber, 1);
 }
@@ -105,9 +115,9 @@ void ShellTest::timersTickFromTheEventLoop()
     ShellRig rig;
     int ticks = 0;
     rig.s.f.Timer1.onTimer = [&] { ++ticks; };
-    rig.shell.dispatch([&] { rig.s.f.Timer1.setEnabled(true); });
+    rig.inEvent([&] { rig.s.f.Timer1.setEnabled(true); });
     QTRY_VERIFY_WITH_TIMEOUT(ticks >= 2, 5000);
-    rig.shell.dispatch([&] { rig.s.f.Timer1.setEnabled(false); });
+    rig.inEvent([&] { rig.s.f.Timer1.setEnabled(false); });
     const int stoppedAt = ticks;
     QTest::qWait(700);
     QCOMPARE(ticks, stoppedAt);
@@ -120,7 +130,7 @@ void ShellTest::timersCatchUpBeforeEveryHandler()
     rig.s.f.otkat.onTimer = [&] { ++recoilTicks; };
     QThread::msleep(40);
     int ticksSeenByTheHandler = -1;
-    rig.shell.dispatch([&] { ticksSeenByTheHandler = recoilTicks; });
+    rig.inEvent([&] { ticksSeenByTheHandler = recoilTicks; });
     QCOMPARE(ticksSeenByTheHandler, 1);
 }
 
@@ -132,7 +142,7 @@ void ShellTest::showBringsTheMainWindowToTheFront()
     other.show();
     other.activateWindow();
     QTRY_VERIFY(other.isActiveWindow());
-    rig.shell.dispatch([&] { rig.s.f.Show(); });
+    rig.inEvent([&] { rig.s.f.Show(); });
     QTRY_VERIFY(rig.view().isActiveWindow());
 }
 
@@ -140,7 +150,7 @@ void ShellTest::closingUnloadsBothWindowsAndEndsTheEventLoop()
 {
     ShellRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(&rig.view()));
-    rig.shell.dispatch([&] { rig.s.proverka.Show(); });
+    rig.inEvent([&] { rig.s.proverka.Show(); });
     QTimer::singleShot(0, &rig.view(), [&] { rig.view().close(); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(rig.s.proverka.state(), WindowState::NotLoaded);

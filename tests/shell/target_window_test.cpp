@@ -1,9 +1,9 @@
+#include "found_widgets.h"
 #include "harness.h"
 #include "platform/qt/target_window_view.h"
-#include "platform/qt/target_window_widget.h"
 #include "platform/units.h"
 #include "shot/strelba.h"
-#include "target/target_view.h"
+#include "target/sight_settings.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,23 +14,47 @@
 
 namespace {
 
-// The target window's view over a fresh simulator; its dispatch runs the handler and then the
-// view's sync, as the shell does.
+void deleteWhatWasLeft()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The target window's view over the started simulator, its intents turned into the shell's calls;
+// each is followed by the view's sync, as the shell does.
 class TargetRig {
 public:
-    TargetRig() : s(testPictures(), sounds, "/tmp"), view(s, [this](const std::function<void()>& h) { run(h); }) {}
+    TargetRig() : h(), s(h.s), view(s.proverka, intents()) {}
 
     void run(const std::function<void()>& handler)
     {
         handler();
         view.sync();
     }
-    TargetWindowWidget* window() const { return view.window(); }
+    // The window of the current load, found as the user's tools find it; the windows of earlier
+    // loads are deleted first.
+    QWidget* window() const
+    {
+        deleteWhatWasLeft();
+        return windowNamed(QStringLiteral("proverka"));
+    }
+    QLineEdit* textBox(const char* name) const { return &childNamed<QLineEdit>(*window(), QString::fromLatin1(name)); }
+    QScrollBar* scrollBar(const char* name) const { return &childNamed<QScrollBar>(*window(), QString::fromLatin1(name)); }
     std::uint32_t shownAt(QPoint p) const { return window()->grab().toImage().pixel(p); }
 
-    RecordingSoundPlayer sounds;
-    Simulator s;
+    Harness h;
+    Simulator& s;
     TargetWindowView view;
+
+private:
+    TargetWindowIntents intents()
+    {
+        return {
+            .clicked = [this] { run([this] { Form_Click(s); }); },
+            .closed = [this] { run([this] { s.proverka.Unload(); }); },
+            .typed = [this](TextBox TargetControls::*box, std::string text) { run([&] { (s.proverka.controls().*box).setText(text); }); },
+            .movedBar = [this](ScrollBar TargetControls::*bar, int value) { run([&] { (s.proverka.controls().*bar).setValue(value); }); },
+        };
+    }
 };
 
 const double pixelsPerMillimetre = units::pixelsFromMillimetres(1);
@@ -44,11 +68,6 @@ QRgb facePixel(QPoint p)
 {
     static const QImage face(QStringLiteral(":/pictures/target_face.png"));
     return face.pixel(p);
-}
-
-void deleteWhatWasLeft()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace
@@ -79,7 +98,7 @@ void TargetWindowTest::rightButtonMakesAFramelessCentredWindowInItsLoadState()
     QVERIFY(!rig.window());
     rig.run([&] { Основа_MouseDown(rig.s, 2, 0, 5, 5); });
 
-    TargetWindowWidget* w = rig.window();
+    QWidget* w = rig.window();
     QVERIFY(w);
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QCOMPARE(w->windowTitle(), QString::fromUtf8(targetCaption));
@@ -89,20 +108,20 @@ void TargetWindowTest::rightButtonMakesAFramelessCentredWindowInItsLoadState()
     const QPoint offCentre = w->geometry().center() - w->screen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 1, qPrintable(QStringLiteral("off by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
 
-    QCOMPARE(w->textBox("tHorizont")->text(), QStringLiteral("0"));
-    QCOMPARE(w->textBox("tVertikal")->text(), QStringLiteral("0"));
-    QCOMPARE(w->textBox("tbi")->text(), QString());
+    QCOMPARE(rig.textBox("tHorizont")->text(), QStringLiteral("0"));
+    QCOMPARE(rig.textBox("tVertikal")->text(), QStringLiteral("0"));
+    QCOMPARE(rig.textBox("tbi")->text(), QString());
     for (const char* name : {"Horizont", "Vertikal"}) {
-        const QScrollBar* bar = w->scrollBar(name);
+        const QScrollBar* bar = rig.scrollBar(name);
         QCOMPARE(bar->value(), 100);
         QCOMPARE(bar->minimum(), 0);
         QCOMPARE(bar->maximum(), 200);
         QCOMPARE(bar->singleStep(), 1);
         QCOMPARE(bar->pageStep(), 10);
     }
-    QCOMPARE(w->scrollBar("Horizont")->orientation(), Qt::Horizontal);
-    QCOMPARE(w->scrollBar("Vertikal")->orientation(), Qt::Vertical);
-    QCOMPARE(w->scrollBar("Vertikal")->invertedAppearance(), false);
+    QCOMPARE(rig.scrollBar("Horizont")->orientation(), Qt::Horizontal);
+    QCOMPARE(rig.scrollBar("Vertikal")->orientation(), Qt::Vertical);
+    QCOMPARE(rig.scrollBar("Vertikal")->invertedAppearance(), false);
 }
 
 void TargetWindowTest::childrenStandAtTheirPixelPlaces_data()
@@ -138,7 +157,7 @@ void TargetWindowTest::aShotLoadsTheWindowHiddenAndCentredAndShowLaterShowsThatW
 {
     TargetRig rig;
     rig.run([&] { Основа_Click(rig.s); });
-    QPointer<TargetWindowWidget> hidden = rig.window();
+    QPointer<QWidget> hidden = rig.window();
     QVERIFY(hidden);
     QVERIFY(hidden->isHidden());
     const QPoint offCentre = hidden->geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
@@ -186,8 +205,8 @@ void TargetWindowTest::unloadRemovesTheWindowAndTheNextLoadIsFresh()
 {
     TargetRig rig;
     rig.run([&] { rig.s.proverka.Show(); });
-    QPointer<TargetWindowWidget> first = rig.window();
-    first->scrollBar("Horizont")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QPointer<QWidget> first = rig.window();
+    rig.scrollBar("Horizont")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(rig.s.windage, 10);
 
     rig.run([&] { rig.s.proverka.Unload(); });
@@ -197,20 +216,20 @@ void TargetWindowTest::unloadRemovesTheWindowAndTheNextLoadIsFresh()
     QVERIFY(!first);
 
     rig.run([&] { rig.s.proverka.Show(); });
-    TargetWindowWidget* second = rig.window();
+    QWidget* second = rig.window();
     QVERIFY(second && second->isVisible());
-    QCOMPARE(second->scrollBar("Horizont")->value(), 100);
-    QCOMPARE(second->textBox("tHorizont")->text(), QStringLiteral("Text1"));
+    QCOMPARE(rig.scrollBar("Horizont")->value(), 100);
+    QCOMPARE(rig.textBox("tHorizont")->text(), QStringLiteral("Text1"));
 
     // Unloaded and loaded again within one event: a fresh window all the same.
-    QPointer<TargetWindowWidget> before = second;
+    QPointer<QWidget> before = second;
     rig.run([&] {
         rig.s.proverka->tbi.setText("9");
         rig.s.proverka.Unload();
         rig.s.proverka.Show();
     });
     QVERIFY(rig.window() && rig.window() != before.data());
-    QCOMPARE(rig.window()->textBox("tbi")->text(), QString());
+    QCOMPARE(rig.textBox("tbi")->text(), QString());
 }
 
 void TargetWindowTest::aClickWithEitherButtonOnTheFaceOrAMarkIsTheFormClick()
@@ -254,14 +273,14 @@ void TargetWindowTest::movingABarRunsItsHandler()
 {
     TargetRig rig;
     rig.run([&] { rig.s.proverka.Show(); });
-    QScrollBar* horizont = rig.window()->scrollBar("Horizont");
-    QScrollBar* vertikal = rig.window()->scrollBar("Vertikal");
+    QScrollBar* horizont = rig.scrollBar("Horizont");
+    QScrollBar* vertikal = rig.scrollBar("Vertikal");
     horizont->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(rig.s.windage, 1);
-    QCOMPARE(rig.window()->textBox("tHorizont")->text(), QStringLiteral("1"));
+    QCOMPARE(rig.textBox("tHorizont")->text(), QStringLiteral("1"));
     vertikal->triggerAction(QAbstractSlider::SliderToMinimum);
     QCOMPARE(rig.s.elevation, -100);
-    QCOMPARE(rig.window()->textBox("tVertikal")->text(), QStringLiteral("-100"));
+    QCOMPARE(rig.textBox("tVertikal")->text(), QStringLiteral("-100"));
     vertikal->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(rig.s.elevation, -90);
 
@@ -274,7 +293,7 @@ void TargetWindowTest::typingIntoATextBoxSetsTheModelText()
 {
     TargetRig rig;
     rig.run([&] { rig.s.proverka.Show(); });
-    QTest::keyClicks(rig.window()->textBox("tbi"), QStringLiteral("12"));
+    QTest::keyClicks(rig.textBox("tbi"), QStringLiteral("12"));
     QCOMPARE(rig.s.proverka->tbi.text(), "12");
 }
 
@@ -282,7 +301,7 @@ void TargetWindowTest::closingByTheWindowManagerUnloads()
 {
     TargetRig rig;
     rig.run([&] { rig.s.proverka.Show(); });
-    QPointer<TargetWindowWidget> w = rig.window();
+    QPointer<QWidget> w = rig.window();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     w->close();
     QCOMPARE(rig.s.proverka.state(), WindowState::NotLoaded);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "found_widgets.h"
 #include "harness.h"
 #include "platform/qt/main_window_view.h"
 
@@ -19,13 +20,12 @@ struct ReportedEvent {
     bool operator==(const ReportedEvent&) const = default;
 };
 
-// The main window's view over a fresh simulator, shown, with what it reports recorded instead of
-// handled. Its dispatch runs the handler and then the view's sync, as the shell does.
+// The main window's view over a fresh simulator, shown, with what it reports of the window and
+// the range view recorded instead of handled. Buttons and text boxes reach the model, followed by
+// the view's sync, as the shell does.
 class ViewRig {
 public:
-    ViewRig()
-        : s(testPictures(), sounds, "/tmp")
-        , view(s.f, [this](const std::function<void()>& h) { h(); view.sync(); }, recordingInput())
+    ViewRig() : s(testPictures(), sounds, "/tmp"), view(s.f, recordingIntents())
     {
         s.f.Show();
         view.sync();
@@ -40,7 +40,8 @@ public:
 
     QWindow* window() { return view.windowHandle(); }
     // A point of the range view's inner area in the window's coordinates.
-    QPoint inWindow(int x, int y) const { return view.rangeView().mapTo(&view, QPoint(x, y)); }
+    QWidget& range() const { return childNamed(view, QStringLiteral("Основа")); }
+    QPoint inWindow(int x, int y) const { return range().mapTo(&view, QPoint(x, y)); }
     std::vector<ReportedEvent> reportedOf(const std::string& kind) const
     {
         std::vector<ReportedEvent> of;
@@ -51,16 +52,26 @@ public:
     }
 
 private:
-    MainWindowInput recordingInput()
+    MainWindowIntents recordingIntents()
     {
         return {
-            .resize = [this](int width) { outerWidths.push_back(width); },
-            .unload = [this] { ++unloads; },
+            .resized = [this](int width) { outerWidths.push_back(width); },
+            .closed = [this] { ++unloads; },
+            .pressed =
+                [this](Button& b) {
+                    b.click();
+                    view.sync();
+                },
+            .typed =
+                [this](TextBox& box, std::string text) {
+                    box.setText(std::move(text));
+                    view.sync();
+                },
             .range =
                 {
-                    .mouseMove = [this](int b, int sh, float x, float y) { reported.push_back({"move", b, sh, x, y}); },
-                    .mouseDown = [this](int b, int sh, float x, float y) { reported.push_back({"down", b, sh, x, y}); },
-                    .click = [this] { reported.push_back({"click"}); },
+                    .movedPointer = [this](int b, int sh, float x, float y) { reported.push_back({"move", b, sh, x, y}); },
+                    .pressedButton = [this](int b, int sh, float x, float y) { reported.push_back({"down", b, sh, x, y}); },
+                    .clicked = [this] { reported.push_back({"click"}); },
                 },
         };
     }

@@ -1,6 +1,6 @@
 #include "series_checks.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "soak_events.h"
 
-#include "app/simulator.h"
-#include "target/target_view.h"
+#include "state/simulator.h"
+#include "target/sight_settings.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/scene_pictures.h"
+#include "state/scene_pictures.h"
 
 // The test pictures, with an arm sprite shaped like the program's own: across each row one run
 // of pixels that the sprite puts down, ending here in a pixel that mixes with the background.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/scene_pictures.h"
+#include "state/scene_pictures.h"
 #include "platform/raster.h"
 
 class QImage;

@@ -1,6 +1,6 @@
 #include "platform/qt/main_window_view.h"
 
-#include "app/main_window.h"
+#include "state/main_window.h"
 #include "platform/qt/widget_sync.h"
 #include "platform/units.h"
 
@@ -38,8 +38,7 @@ QIcon programIcon()
 
 }  // namespace
 
-MainWindowView::MainWindowView(MainWindow& f, EventDispatch dispatch, MainWindowInput input)
-    : m_f(f), m_dispatch(std::move(dispatch)), m_input(std::move(input))
+MainWindowView::MainWindowView(MainWindow& f, MainWindowIntents intents) : m_f(f), m_intents(std::move(intents))
 {
     setObjectName(QStringLiteral("f"));
     setWindowTitle(QString::fromStdString(m_f.Caption));
@@ -59,15 +58,16 @@ MainWindowView::MainWindowView(MainWindow& f, EventDispatch dispatch, MainWindow
         auto* widget = new QPushButton(m_frame1);
         widget->setObjectName(QString::fromLatin1(buttons[n].second));
         Button* model = buttons[n].first;
-        connect(widget, &QPushButton::clicked, this, [this, model] { m_dispatch([model] { model->click(); }); });
+        connect(widget, &QPushButton::clicked, this, [this, model] { m_intents.pressed(*model); });
         m_barButtons.at(n) = {widget, model, {}};
     }
 
     auto* border = new QFrame(this);
+    border->setObjectName(QStringLiteral("rangeBorder"));
     border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     border->setLineWidth(rangeBorderWidth);
     m_border = border;
-    m_range = new RangeView(m_f, m_dispatch, m_input.range, border);
+    m_range = new RangeView(m_f, m_intents.range, {m_intents.pressed, m_intents.typed}, border);
     m_range->move(rangeBorderWidth, rangeBorderWidth);
 }
 
@@ -121,11 +121,11 @@ void MainWindowView::moveEvent(QMoveEvent*)
 void MainWindowView::reportOuterWidth()
 {
     m_reportedWidth = frameGeometry().width();
-    m_dispatch([this, width = m_reportedWidth] { m_input.resize(width); });
+    m_intents.resized(m_reportedWidth);
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event)
 {
-    m_dispatch([this] { m_input.unload(); });
+    m_intents.closed();
     event->accept();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/qt/event_dispatch.h"
 #include "platform/qt/range_view.h"
 
 #include <QWidget>
@@ -14,27 +13,25 @@ struct Button;
 class MainWindow;
 class QPushButton;
 
-// What the main window reports besides its controls: its outer width in pixels after every
-// resize, and its closing.
-struct MainWindowInput {
-    std::function<void(int outerWidth)> resize;
-    std::function<void()> unload;
-    RangeInput range;
+// What the user does to the main window: resizes it (its outer width in pixels), closes it, uses
+// its controls and the range view.
+struct MainWindowIntents {
+    std::function<void(int outerWidth)> resized;
+    std::function<void()> closed;
+    std::function<void(Button&)> pressed;
+    std::function<void(TextBox&, std::string text)> typed;
+    RangeIntents range;
 };
 
 // The main window f on the screen: the button bar and the range view at their model places, on
 // the grey background. Nothing is laid out or scaled; what does not fit is cut off.
 class MainWindowView : public QWidget {
 public:
-    MainWindowView(MainWindow& f, EventDispatch dispatch, MainWindowInput input);
+    MainWindowView(MainWindow& f, MainWindowIntents intents);
 
     // Brings every widget up to date with the model, and shows or raises the window when the
     // model brought it to the front.
     void sync();
-
-    RangeView& rangeView() const { return *m_range; }
-    QWidget& rangeBorder() const { return *m_border; }
-    QWidget& buttonBar() const { return *m_frame1; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -46,8 +43,7 @@ private:
     void reportOuterWidth();
 
     MainWindow& m_f;
-    EventDispatch m_dispatch;
-    MainWindowInput m_input;
+    MainWindowIntents m_intents;
     QWidget* m_frame1 = nullptr;
     struct BarButton {
         QPushButton* widget;

@@ -1,6 +1,6 @@
 #include "platform/qt/range_view.h"
 
-#include "app/main_window.h"
+#include "state/main_window.h"
 #include "platform/qt/child_widget.h"
 #include "platform/qt/widget_sync.h"
 #include "platform/rounding.h"
@@ -42,8 +42,8 @@ float pixelY(const QMouseEvent& e) { return static_cast<float>(std::floor(e.posi
 
 }  // namespace
 
-RangeView::RangeView(MainWindow& f, EventDispatch dispatch, RangeInput input, QWidget* parent)
-    : QWidget(parent), m_f(f), m_dispatch(std::move(dispatch)), m_input(std::move(input))
+RangeView::RangeView(MainWindow& f, RangeIntents intents, ControlIntents controls, QWidget* parent)
+    : QWidget(parent), m_f(f), m_intents(std::move(intents)), m_controls(std::move(controls))
 {
     setObjectName(QStringLiteral("Основа"));
     setAccessibleName(QStringLiteral("Стрелбище"));
@@ -57,13 +57,13 @@ RangeView::RangeView(MainWindow& f, EventDispatch dispatch, RangeInput input, QW
         box->setAccessibleName(k <= 10 ? QStringLiteral("Точки %1").arg(k) : QStringLiteral("Общо"));
         connect(box, &QLineEdit::textEdited, this, [this, k](const QString& typed) {
             m_shownText.at(k - 1) = typed.toStdString();
-            m_dispatch([this, k, text = m_shownText.at(k - 1)] { m_f.i(k).setText(text); });
+            m_controls.typed(m_f.i(k), m_shownText.at(k - 1));
         });
         m_scoreBoxes.at(k - 1) = box;
     }
     m_command1 = childWidget<QPushButton>(this, "Command1");
     m_command1->setAutoDefault(false);
-    connect(m_command1, &QPushButton::clicked, this, [this] { m_dispatch([this] { m_f.Command1.click(); }); });
+    connect(m_command1, &QPushButton::clicked, this, [this] { m_controls.pressed(m_f.Command1); });
 }
 
 const PictureBox& RangeView::piece(int n) const
@@ -86,8 +86,9 @@ Rect RangeView::pieceRect(int n) const
 void RangeView::sync()
 {
     for (int k = 1; k <= 11; ++k) {
-        syncPlace(*scoreBox(k), m_f.i(k));
-        syncText(*scoreBox(k), m_f.i(k).text(), m_shownText.at(k - 1));
+        QLineEdit& box = *m_scoreBoxes.at(k - 1);
+        syncPlace(box, m_f.i(k));
+        syncText(box, m_f.i(k).text(), m_shownText.at(k - 1));
     }
     syncPlace(*m_command1, m_f.Command1);
     syncCaption(*m_command1, m_f.Command1.Caption, m_shownCaption);
@@ -128,7 +129,7 @@ void RangeView::mouseMoveEvent(QMouseEvent* e)
 {
     const int button = buttonsCode(e->buttons()), shift = shiftCode(e->modifiers());
     const float x = pixelX(*e), y = pixelY(*e);
-    m_dispatch([&] { m_input.mouseMove(button, shift, x, y); });
+    m_intents.movedPointer(button, shift, x, y);
 }
 
 void RangeView::mousePressEvent(QMouseEvent* e)
@@ -137,7 +138,7 @@ void RangeView::mousePressEvent(QMouseEvent* e)
         m_leftPressed = true;
     const int button = buttonsCode(e->button()), shift = shiftCode(e->modifiers());
     const float x = pixelX(*e), y = pixelY(*e);
-    m_dispatch([&] { m_input.mouseDown(button, shift, x, y); });
+    m_intents.pressedButton(button, shift, x, y);
 }
 
 // The second press of a quick double-click arrives as a double-click: it is a press like any other.
@@ -152,5 +153,5 @@ void RangeView::mouseReleaseEvent(QMouseEvent* e)
     if (e->button() != Qt::LeftButton || !std::exchange(m_leftPressed, false))
         return;
     if (rect().contains(QPoint(static_cast<int>(pixelX(*e)), static_cast<int>(pixelY(*e)))))
-        m_dispatch([this] { m_input.click(); });
+        m_intents.clicked();
 }

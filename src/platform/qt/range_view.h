@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/qt/event_dispatch.h"
 #include "platform/rect.h"
 
 #include <QWidget>
@@ -9,17 +8,25 @@
 #include <functional>
 #include <string>
 
+struct Button;
 class MainWindow;
 class PictureBox;
 class QLineEdit;
 class QPushButton;
+class TextBox;
 
 // What the pointer does on the range view, in the system's terms: Button 1 left, 2 right, 4
 // middle; Shift 1 shift, 2 ctrl, 4 alt; X, Y the pixel under the pointer.
-struct RangeInput {
-    std::function<void(int Button, int Shift, float X, float Y)> mouseMove;
-    std::function<void(int Button, int Shift, float X, float Y)> mouseDown;
-    std::function<void()> click;
+struct RangeIntents {
+    std::function<void(int Button, int Shift, float X, float Y)> movedPointer;
+    std::function<void(int Button, int Shift, float X, float Y)> pressedButton;
+    std::function<void()> clicked;
+};
+
+// What the user does to the children of a window: presses a button, types into a text box.
+struct ControlIntents {
+    std::function<void(Button&)> pressed;
+    std::function<void(TextBox&, std::string text)> typed;
 };
 
 // The inner area of the range view Основа, 1024 x 768 pixels: the model's persistent image with
@@ -27,13 +34,10 @@ struct RangeInput {
 // the view's pixels, so the children stand at their model places.
 class RangeView : public QWidget {
 public:
-    RangeView(MainWindow& f, EventDispatch dispatch, RangeInput input, QWidget* parent);
+    RangeView(MainWindow& f, RangeIntents intents, ControlIntents controls, QWidget* parent);
 
     // Brings the children up to date and repaints what the model refreshed or moved.
     void sync();
-
-    QLineEdit* scoreBox(int k) const { return m_scoreBoxes.at(k - 1); }
-    QPushButton* command1() const { return m_command1; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,8 +53,8 @@ private:
     void scheduleRepaint(const Rect& r);
 
     MainWindow& m_f;
-    EventDispatch m_dispatch;
-    RangeInput m_input;
+    RangeIntents m_intents;
+    ControlIntents m_controls;
     std::array<QLineEdit*, 11> m_scoreBoxes{};
     std::array<std::string, 11> m_shownText;
     QPushButton* m_command1 = nullptr;

@@ -1,68 +1,99 @@
 #include "platform/qt/shell.h"
 
-#include "app/simulator.h"
+#include "app/program.h"
 #include "app/start_up.h"
 #include "platform/units.h"
 #include "scene/aim_tracking.h"
 #include "shot/strelba.h"
-#include "target/target_view.h"
+#include "state/simulator.h"
+#include "target/sight_settings.h"
 
 #include <QCoreApplication>
 
+#include <utility>
+
+// One event from its start to its end. Showing a window or setting a widget's text can send
+// events that come back while the first one is still being handled; those run their handler at
+// once and leave the catching up and the bringing up to date to the first.
+class Shell::Event {
+public:
+    explicit Event(Shell& shell) : m_shell(shell), m_first(!std::exchange(shell.m_handlingEvent, true))
+    {
+        if (m_first)
+            m_shell.m_s.timers.advance(m_shell.m_clock.now());
+    }
+    ~Event()
+    {
+        if (!m_first)
+            return;
+        m_shell.sync();
+        m_shell.m_handlingEvent = false;
+        m_shell.m_clock.armAt(m_shell.m_s.timers.nextDeadline());
+    }
+    Event(const Event&) = delete;
+    Event& operator=(const Event&) = delete;
+
+private:
+    Shell& m_shell;
+    const bool m_first;
+};
+
 Shell::Shell(Simulator& s)
     : m_s(s)
-    , m_clock([this] { dispatch([] {}); })
-    , m_main(s.f, [this](const std::function<void()>& h) { dispatch(h); }, mainWindowInput())
-    , m_target(s, [this](const std::function<void()>& h) { dispatch(h); })
+    , m_clock([this] { Event tick(*this); })
+    , m_main(s.f, mainWindowIntents())
+    , m_target(s.proverka, targetWindowIntents())
 {
 }
 
-MainWindowInput Shell::mainWindowInput()
+MainWindowIntents Shell::mainWindowIntents()
 {
     return {
-        .resize =
+        .resized =
             [this](int outerWidth) {
+                Event e(*this);
                 m_s.f.Width = units::twipsFromPixels(static_cast<float>(outerWidth));
                 Form_Resize(m_s);
             },
-        .unload =
+        .closed =
             [this] {
-                Form_Unload(m_s);
-                m_s.f.Unload();
+                Event e(*this);
+                closeProgram(m_s);
                 QCoreApplication::quit();
             },
+        .pressed = [this](Button& b) { Event e(*this); b.click(); },
+        .typed = [this](TextBox& box, std::string text) { Event e(*this); box.setText(std::move(text)); },
         .range =
             {
-                .mouseMove = [this](int b, int sh, float x, float y) { Основа_MouseMove(m_s, b, sh, x, y); },
-                .mouseDown = [this](int b, int sh, float x, float y) { Основа_MouseDown(m_s, b, sh, x, y); },
-                .click = [this] { Основа_Click(m_s); },
+                .movedPointer = [this](int b, int sh, float x, float y) { Event e(*this); Основа_MouseMove(m_s, b, sh, x, y); },
+                .pressedButton = [this](int b, int sh, float x, float y) { Event e(*this); Основа_MouseDown(m_s, b, sh, x, y); },
+                .clicked = [this] { Event e(*this); Основа_Click(m_s); },
+            },
+    };
+}
+
+TargetWindowIntents Shell::targetWindowIntents()
+{
+    return {
+        .clicked = [this] { Event e(*this); Form_Click(m_s); },
+        .closed = [this] { Event e(*this); m_s.proverka.Unload(); },
+        .typed =
+            [this](TextBox TargetControls::*box, std::string text) {
+                Event e(*this);
+                (m_s.proverka.controls().*box).setText(std::move(text));
+            },
+        .movedBar =
+            [this](ScrollBar TargetControls::*bar, int value) {
+                Event e(*this);
+                (m_s.proverka.controls().*bar).setValue(value);
             },
     };
 }
 
 void Shell::start()
 {
-    dispatch([this] {
-        m_s.f.Width = units::twipsFromPixels(static_cast<float>(m_main.frameGeometry().width()));
-        Form_Load(m_s);
-        m_s.f.Show();
-    });
-}
-
-// Showing a window or setting a widget's text can send events that come back here while the
-// first one is still being handled; those run their handler at once and leave the rest to it.
-void Shell::dispatch(const std::function<void()>& handler)
-{
-    if (m_dispatching) {
-        handler();
-        return;
-    }
-    m_dispatching = true;
-    m_s.timers.advance(m_clock.now());
-    handler();
-    sync();
-    m_dispatching = false;
-    m_clock.armAt(m_s.timers.nextDeadline());
+    Event e(*this);
+    startProgram(m_s, units::twipsFromPixels(static_cast<float>(m_main.frameGeometry().width())));
 }
 
 // The window brought to the front last is raised last, so that it ends up in front.

@@ -4,30 +4,29 @@
 #include "platform/qt/target_window_view.h"
 #include "platform/qt/timer_driver.h"
 
-#include <functional>
-
 class Simulator;
 
-// The system on the screen: both windows and the clock, wired to the handlers. Every event, a
-// user's or the clock's, takes one road: the timers catch up with the clock, the handler runs,
-// every widget is brought up to date with the model, and the alarm is set for the next deadline.
+// The system on the screen, and the one place where what the user does meets the core: each view
+// reports intents, and each intent here becomes one call of a handler. Every event, a user's or
+// the clock's, takes one road: the timers catch up with the clock, the handler runs, every widget
+// is brought up to date with the model, and the alarm is set for the next deadline.
 class Shell {
 public:
     explicit Shell(Simulator& s);
 
-    // Start-up as the system does it: Form_Load, then the main window is shown.
+    // The program's start-up, with the main window's outer width as it opens.
     void start();
-    void dispatch(const std::function<void()>& handler);
-
-    MainWindowView& mainWindow() { return m_main; }
 
 private:
-    MainWindowInput mainWindowInput();
+    class Event;
+
+    MainWindowIntents mainWindowIntents();
+    TargetWindowIntents targetWindowIntents();
     void sync();
 
     Simulator& m_s;
     TimerDriver m_clock;
     MainWindowView m_main;
     TargetWindowView m_target;
-    bool m_dispatching = false;
+    bool m_handlingEvent = false;
 };

@@ -1,7 +1,5 @@
 #include "platform/qt/target_window_view.h"
 
-#include "app/simulator.h"
-#include "platform/qt/target_window_widget.h"
 #include "platform/qt/x11/window_hints.h"
 
 #include <QGuiApplication>
@@ -14,7 +12,7 @@
 // One load of the window. The widget goes with a deferred delete: an unload can come from inside
 // one of the widget's own event handlers (the window manager closing it).
 struct TargetWindowView::Window {
-    QPointer<TargetWindowWidget> widget;
+    QPointer<TargetFaceWidget> widget;
     std::uint64_t loadSerial = 0;
     std::uint64_t raisedSerial = 0;
 
@@ -27,7 +25,10 @@ struct TargetWindowView::Window {
     }
 };
 
-TargetWindowView::TargetWindowView(Simulator& s, EventDispatch dispatch) : m_s(s), m_dispatch(std::move(dispatch)) {}
+TargetWindowView::TargetWindowView(const TargetWindow& proverka, TargetWindowIntents intents)
+    : m_proverka(proverka), m_intents(std::move(intents))
+{
+}
 
 TargetWindowView::~TargetWindowView()
 {
@@ -35,25 +36,20 @@ TargetWindowView::~TargetWindowView()
         delete m_window->widget.data();
 }
 
-TargetWindowWidget* TargetWindowView::window() const
-{
-    return m_window ? m_window->widget.data() : nullptr;
-}
-
 void TargetWindowView::sync()
 {
-    const TargetControls* controls = m_s.proverka.ifLoaded();
+    const TargetControls* controls = m_proverka.ifLoaded();
     if (!controls) {
         m_window.reset();
         return;
     }
-    if (!m_window || m_window->loadSerial != m_s.proverka.loadSerial())
+    if (!m_window || m_window->loadSerial != m_proverka.loadSerial())
         load();
-    TargetWindowWidget& widget = *m_window->widget;
+    TargetFaceWidget& widget = *m_window->widget;
     widget.sync(*controls);
 
-    if (m_s.proverka.state() == WindowState::Shown && m_s.proverka.raiseSerial() > m_window->raisedSerial) {
-        m_window->raisedSerial = m_s.proverka.raiseSerial();
+    if (m_proverka.state() == WindowState::Shown && m_proverka.raiseSerial() > m_window->raisedSerial) {
+        m_window->raisedSerial = m_proverka.raiseSerial();
         widget.show();
         widget.raise();
         widget.activateWindow();
@@ -63,8 +59,8 @@ void TargetWindowView::sync()
 void TargetWindowView::load()
 {
     m_window = std::make_unique<Window>();
-    m_window->loadSerial = m_s.proverka.loadSerial();
-    auto* widget = new TargetWindowWidget(m_s, m_dispatch);
+    m_window->loadSerial = m_proverka.loadSerial();
+    auto* widget = new TargetFaceWidget(m_proverka.Caption, m_intents);
     m_window->widget = widget;
 
     QRect place = widget->geometry();

@@ -1,30 +1,25 @@
 #pragma once
 
-#include "platform/qt/event_dispatch.h"
+#include "platform/qt/target_face_widget.h"
+#include "state/target_controls.h"
 
 #include <memory>
-
-class Simulator;
-class TargetWindowWidget;
 
 // The target window on the screen: made, shown, raised and destroyed as the model's window is,
 // and its controls kept equal to the model's. Each load of the model's window makes a fresh
 // window in its load state, centred on the screen whether it is shown or loaded hidden.
 class TargetWindowView {
 public:
-    TargetWindowView(Simulator& s, EventDispatch dispatch);
+    TargetWindowView(const TargetWindow& proverka, TargetWindowIntents intents);
     ~TargetWindowView();
 
     void sync();
-
-    // The window while the model's is loaded, otherwise null.
-    TargetWindowWidget* window() const;
 
 private:
     struct Window;
     void load();
 
-    Simulator& m_s;
-    EventDispatch m_dispatch;
+    const TargetWindow& m_proverka;
+    TargetWindowIntents m_intents;
     std::unique_ptr<Window> m_window;
 };

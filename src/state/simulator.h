@@ -1,20 +1,24 @@
 #pragma once
 
-#include "app/exercise_state.h"
-#include "app/main_window.h"
-#include "app/scene_pictures.h"
-#include "app/target_window.h"
 #include "platform/sound_player.h"
 #include "platform/timer.h"
-#include "scene/composition.h"
+#include "platform/composition.h"
+#include "state/exercise_state.h"
+#include "state/main_window.h"
+#include "state/scene_pictures.h"
+#include "state/target_controls.h"
 
 #include <string>
+#include <utility>
 
 // The whole system without its screen: the two windows, the shared variables and the timers.
 // Every handler takes it and reads and writes what it needs; the shell feeds it events and time.
 class Simulator : public ExerciseState {
 public:
-    Simulator(const ScenePictures& pictures, SoundPlayer& player, std::string appFolder);
+    Simulator(const ScenePictures& pictures, SoundPlayer& player, std::string appFolder)
+        : AppPath(std::move(appFolder)), f(pictures, timers, player), proverka(targetCaption)
+    {
+    }
     Simulator(const Simulator&) = delete;
     Simulator& operator=(const Simulator&) = delete;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/scene_pictures.h"
+#include "state/scene_pictures.h"
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/picture_box.h"
@@ -8,6 +8,17 @@
 #include "platform/timer.h"
 
 #include <array>
+
+// Where the bull marker mi stands over the three plates that carry a target, in the range view's
+// pixels. Away from every plate only its Left moves, to bullAwayLeft.
+struct BullPlace {
+    float Left;
+    float Top;
+};
+inline constexpr BullPlace bullOnPlate1{301, 111};
+inline constexpr BullPlace bullOnPlate3{401.467f, 112};
+inline constexpr BullPlace bullOnPlate5{508, 112};
+inline constexpr float bullAwayLeft = 708;
 
 // The main window f and its controls. The window's own children are in twips (Frame1 and the
 // buttons in it, the range view); the children of the range view are in its pixels.

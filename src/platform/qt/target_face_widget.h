@@ -1,35 +1,39 @@
 #pragma once
 
-#include "platform/qt/event_dispatch.h"
-
 #include <QImage>
 #include <QRectF>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <string>
 
 class QLabel;
 class QLineEdit;
 class QScrollBar;
 class ScrollBar;
-class Simulator;
 class TextBox;
 struct TargetControls;
+
+// What the user does to the target window: clicks it, closes it through the window manager,
+// types into one of its text boxes, moves one of its bars.
+struct TargetWindowIntents {
+    std::function<void()> clicked;
+    std::function<void()> closed;
+    std::function<void(TextBox TargetControls::*, std::string text)> typed;
+    std::function<void(ScrollBar TargetControls::*, int value)> movedBar;
+};
 
 // The client area of the target window proverka, 599 x 531 pixels: the target face with the frame
 // and the shot marks drawn over it, the three text boxes, the two sight bars and the four arrows.
 // A click with either button on the face, the frame or a mark is the window's Click; the text
 // boxes, the bars and the arrows keep the pointer to themselves.
-class TargetWindowWidget : public QWidget {
+class TargetFaceWidget : public QWidget {
 public:
-    TargetWindowWidget(Simulator& s, EventDispatch dispatch);
+    TargetFaceWidget(const std::string& caption, TargetWindowIntents intents);
 
     // Brings every child and every drawn shape up to date with the loaded controls.
     void sync(const TargetControls& c);
-
-    QLineEdit* textBox(const char* name) const;
-    QScrollBar* scrollBar(const char* name) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,8 +65,7 @@ private:
     void addArrow(std::size_t n, const char* name, const char* picture);
     static Drawn drawnShapes(const TargetControls& c);
 
-    Simulator& m_s;
-    EventDispatch m_dispatch;
+    TargetWindowIntents m_intents;
     QImage m_face;
     std::array<Edit, 3> m_edits{};
     std::array<Bar, 2> m_bars{};

@@ -1,6 +1,6 @@
-#include "target/target_view.h"
+#include "target/sight_settings.h"
 
-#include "app/simulator.h"
+#include "state/simulator.h"
 
 #include <cstdint>
 #include <string>

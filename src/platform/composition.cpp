@@ -1,4 +1,4 @@
-#include "scene/composition.h"
+#include "platform/composition.h"
 
 #include "platform/blit.h"
 

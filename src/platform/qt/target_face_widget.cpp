@@ -1,10 +1,9 @@
-#include "platform/qt/target_window_widget.h"
+#include "platform/qt/target_face_widget.h"
 
-#include "app/simulator.h"
 #include "platform/qt/child_widget.h"
 #include "platform/qt/widget_sync.h"
 #include "platform/units.h"
-#include "target/target_view.h"
+#include "state/target_controls.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -64,11 +63,11 @@ protected:
 
 }  // namespace
 
-TargetWindowWidget::TargetWindowWidget(Simulator& s, EventDispatch dispatch)
-    : m_s(s), m_dispatch(std::move(dispatch)), m_face(QStringLiteral(":/pictures/target_face.png"))
+TargetFaceWidget::TargetFaceWidget(const std::string& caption, TargetWindowIntents intents)
+    : m_intents(std::move(intents)), m_face(QStringLiteral(":/pictures/target_face.png"))
 {
     setObjectName(QStringLiteral("proverka"));
-    setWindowTitle(QString::fromUtf8(s.proverka.Caption.c_str()));
+    setWindowTitle(QString::fromStdString(caption));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -91,7 +90,7 @@ TargetWindowWidget::TargetWindowWidget(Simulator& s, EventDispatch dispatch)
     }
 }
 
-void TargetWindowWidget::addEdit(std::size_t n, const char* name, const QString& spokenName,
+void TargetFaceWidget::addEdit(std::size_t n, const char* name, const QString& spokenName,
                                  TextBox TargetControls::*box)
 {
     auto* edit = childWidget<QLineEdit>(this, name);
@@ -100,11 +99,11 @@ void TargetWindowWidget::addEdit(std::size_t n, const char* name, const QString&
     connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& typed) {
         Edit& e = m_edits.at(n);
         e.shown = typed.toStdString();
-        m_dispatch([this, box = e.box, text = e.shown] { (m_s.proverka.controls().*box).setText(text); });
+        m_intents.typed(e.box, e.shown);
     });
 }
 
-void TargetWindowWidget::addBar(std::size_t n, const char* name, const QString& spokenName,
+void TargetFaceWidget::addBar(std::size_t n, const char* name, const QString& spokenName,
                                 Qt::Orientation orientation, ScrollBar TargetControls::*bar)
 {
     auto* widget = childWidget<QScrollBar>(this, name);
@@ -112,21 +111,11 @@ void TargetWindowWidget::addBar(std::size_t n, const char* name, const QString& 
     widget->setOrientation(orientation);
     m_bars.at(n) = {widget, bar};
     connect(widget, &QScrollBar::valueChanged, this, [this, bar](int value) {
-        m_dispatch([this, bar, value] { (m_s.proverka.controls().*bar).setValue(value); });
+        m_intents.movedBar(bar, value);
     });
 }
 
-QLineEdit* TargetWindowWidget::textBox(const char* name) const
-{
-    return findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
-QScrollBar* TargetWindowWidget::scrollBar(const char* name) const
-{
-    return findChild<QScrollBar*>(QString::fromLatin1(name));
-}
-
-TargetWindowWidget::Drawn TargetWindowWidget::drawnShapes(const TargetControls& c)
+TargetFaceWidget::Drawn TargetFaceWidget::drawnShapes(const TargetControls& c)
 {
     Drawn d;
     for (int k = 1; k <= 10; ++k)
@@ -136,7 +125,7 @@ TargetWindowWidget::Drawn TargetWindowWidget::drawnShapes(const TargetControls& 
     return d;
 }
 
-void TargetWindowWidget::sync(const TargetControls& c)
+void TargetFaceWidget::sync(const TargetControls& c)
 {
     for (Edit& e : m_edits) {
         const TextBox& box = c.*e.box;
@@ -162,7 +151,7 @@ void TargetWindowWidget::sync(const TargetControls& c)
     update();
 }
 
-void TargetWindowWidget::paintEvent(QPaintEvent*)
+void TargetFaceWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
@@ -184,31 +173,31 @@ void TargetWindowWidget::paintEvent(QPaintEvent*)
             painter.drawEllipse(circle);
 }
 
-void TargetWindowWidget::mousePressEvent(QMouseEvent* event)
+void TargetFaceWidget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
         m_pressed = event->button();
 }
 
 // The second press of a quick double-click is a press like any other.
-void TargetWindowWidget::mouseDoubleClickEvent(QMouseEvent* event)
+void TargetFaceWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     mousePressEvent(event);
 }
 
 // A press and release of the same button over the window is its Click.
-void TargetWindowWidget::mouseReleaseEvent(QMouseEvent* event)
+void TargetFaceWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != m_pressed)
         return;
     m_pressed = Qt::NoButton;
     if (rect().contains(event->position().toPoint()))
-        m_dispatch([this] { Form_Click(m_s); });
+        m_intents.clicked();
 }
 
 // Closed by the window manager: the window is unloaded, as the model has it.
-void TargetWindowWidget::closeEvent(QCloseEvent* event)
+void TargetFaceWidget::closeEvent(QCloseEvent* event)
 {
-    m_dispatch([this] { m_s.proverka.Unload(); });
+    m_intents.closed();
     event->accept();
 }

@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "state/main_window.h"
 
 #include "platform/units.h"
 
@@ -86,8 +86,8 @@ MainWindow::MainWindow(const ScenePictures& pictures, TimerQueue& timers, SoundP
     place(i(11), 0, 320, 49, 24);
     place(Command1, 0, 352, 65, 25);
 
-    mi.Left = 401.467f;
-    mi.Top = 112;
+    mi.Left = bullOnPlate3.Left;
+    mi.Top = bullOnPlate3.Top;
     place(dum, 0, 0, 2, 2);
     dum.Visible = false;
 }

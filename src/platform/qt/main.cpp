@@ -1,4 +1,4 @@
-#include "app/simulator.h"
+#include "state/simulator.h"
 #include "platform/qt/image_loading.h"
 #include "platform/qt/no_display.h"
 #include "platform/qt/shell.h"

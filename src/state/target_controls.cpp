@@ -1,4 +1,4 @@
-#include "app/target_window.h"
+#include "state/target_controls.h"
 
 #include "platform/units.h"
 
@@ -32,7 +32,7 @@ TargetControls::TargetControls()
         mark.Height = markDiameter;
         mark.Visible = false;
     }
-    Shape1 = {78.0f, 68.5f, 2.12f, 2.12f, false};
+    Shape1 = {markCentreLeft, markCentreTop, 2.12f, 2.12f, false};
     placePixels(Shape2, 1.9, 0, 594.5, 526.9);
     placePixels(tbi, 48, 80, 41, 33);
     placePixels(Horizont, 64, 488, 81, 9);
