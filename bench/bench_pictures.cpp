@@ -45,8 +45,9 @@ Raster arm(std::uint32_t empty)
 
 ScenePictures benchPictures()
 {
+    const auto held = [](Raster r) { return std::make_shared<const Raster>(std::move(r)); };
     return {
-        background(3), background(0), background(1), background(5),
-        Raster(18, 18, 0xff000000u), arm(0xff000000u), arm(0xffffffffu),
+        held(background(3)),         held(background(0)), held(background(1)),     held(background(5)),
+        held(Raster(18, 18, 0xff000000u)), held(arm(0xff000000u)), held(arm(0xffffffffu)),
     };
 }

@@ -25,14 +25,14 @@ void combineRows(Raster& dst, const Rect& to, const Raster& src, int sx, int sy,
 
 }  // namespace
 
-bool bitBlt(Raster& dst, int x, int y, int w, int h, const Raster& src, int sx, int sy, RasterOp rop)
+Rect bitBlt(Raster& dst, int x, int y, int w, int h, const Raster& src, int sx, int sy, RasterOp rop)
 {
     // Clip once: cut the destination rectangle to dst, and to the part whose source lies in src.
     const Rect wanted{x, y, w, h};
     const Rect sourceSeenFromDst{x - sx, y - sy, src.width(), src.height()};
     const Rect to = wanted.intersected(dst.bounds()).intersected(sourceSeenFromDst);
     if (to.empty())
-        return false;
+        return {};
     const int fromX = sx + (to.x - x);
     const int fromY = sy + (to.y - y);
 
@@ -47,6 +47,5 @@ bool bitBlt(Raster& dst, int x, int y, int w, int h, const Raster& src, int sx, 
         combineRows(dst, to, src, fromX, fromY, [](std::uint32_t d, std::uint32_t s) { return d | s; });
         break;
     }
-    dst.addDamage(to);
-    return true;
+    return to;
 }

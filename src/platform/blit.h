@@ -12,5 +12,5 @@ enum class RasterOp : std::uint32_t {
 };
 
 // Transfers the w x h rectangle at (sx, sy) of src onto (x, y) of dst. The parts that fall outside
-// either image are cut off; nothing is clamped or shifted. Returns whether any pixel was touched.
-bool bitBlt(Raster& dst, int x, int y, int w, int h, const Raster& src, int sx, int sy, RasterOp rop);
+// either image are cut off; nothing is clamped or shifted. Returns the rectangle of dst written.
+Rect bitBlt(Raster& dst, int x, int y, int w, int h, const Raster& src, int sx, int sy, RasterOp rop);

@@ -19,80 +19,90 @@ bool leavesBackground(std::uint32_t andPixel, std::uint32_t orPixel)
 
 }  // namespace
 
-bool Composition::knowsImage(const Raster& image) const
+bool Composition::knowsImage(const PictureBox& view) const
 {
-    return m_background && image.writeCount() == m_imageWrites &&
-           static_cast<int>(m_covered.size()) == image.height();
+    return m_background != 0 && view.generation() == m_image &&
+           static_cast<int>(m_covered.size()) == view.image().height();
 }
 
-bool Composition::restore(Raster& image, const Raster& picture)
+bool Composition::restore(PictureBox& view, const PictureBox& background)
 {
-    if (&picture != m_background || picture.writeCount() != m_backgroundWrites || !knowsImage(image) ||
-        picture.width() != image.width() || picture.height() != image.height())
+    const Raster& picture = background.Picture();
+    if (background.generation() != m_background || !knowsImage(view) || picture.width() != view.image().width() ||
+        picture.height() != view.image().height())
         return false;
 
-    int left = image.width(), right = 0;
+    int left = picture.width(), right = 0;
     for (int y = m_coveredTop; y < m_coveredBottom; ++y) {
-        Span& span = m_covered[y];
-        if (span.begin >= span.end)
-            continue;
-        std::memcpy(image.row(y) + span.begin, picture.row(y) + span.begin,
-                    static_cast<std::size_t>(span.end - span.begin) * sizeof(std::uint32_t));
-        left = std::min(left, span.begin);
-        right = std::max(right, span.end);
-        span = {};
+        if (m_covered[y].begin < m_covered[y].end) {
+            left = std::min(left, m_covered[y].begin);
+            right = std::max(right, m_covered[y].end);
+        }
     }
-    if (left < right)
-        image.addDamage({left, m_coveredTop, right - left, m_coveredBottom - m_coveredTop});
+    if (left < right) {
+        Raster& image = view.drawInto({left, m_coveredTop, right - left, m_coveredBottom - m_coveredTop});
+        for (int y = m_coveredTop; y < m_coveredBottom; ++y) {
+            Span& span = m_covered[y];
+            if (span.begin < span.end)
+                std::memcpy(image.row(y) + span.begin, picture.row(y) + span.begin,
+                            static_cast<std::size_t>(span.end - span.begin) * sizeof(std::uint32_t));
+            span = {};
+        }
+    }
     m_coveredTop = m_coveredBottom = 0;
-    m_imageWrites = image.writeCount();
+    m_image = view.generation();
     return true;
 }
 
-void Composition::repainted(const Raster& image, const Raster& picture)
+void Composition::repainted(const PictureBox& view, const PictureBox& background)
 {
+    const Raster& picture = background.Picture();
+    const Raster& image = view.image();
     const bool whole = picture.width() == image.width() && picture.height() == image.height();
-    m_background = whole ? &picture : nullptr;
-    m_backgroundWrites = picture.writeCount();
-    m_imageWrites = image.writeCount();
+    m_background = whole ? background.generation() : 0;
+    m_image = view.generation();
     m_covered.assign(static_cast<std::size_t>(image.height()), Span{});
     m_coveredTop = m_coveredBottom = 0;
 }
 
-void Composition::drawArm(Raster& image, Raster& saveUnder, const Raster& andLayer, const Raster& orLayer, int px,
-                          int py, int w, int h)
+void Composition::drawArm(PictureBox& view, PictureBox& saveUnder, const PictureBox& andLayer,
+                          const PictureBox& orLayer, int px, int py, int w, int h)
 {
-    const bool tracked = knowsImage(image);
-    const auto isArmSized = [w, h](const Raster& r) { return r.width() == w && r.height() == h; };
+    const bool tracked = knowsImage(view);
+    const auto isArmSized = [w, h](const PictureBox& b) {
+        return b.image().width() == w && b.image().height() == h;
+    };
     if (isArmSized(saveUnder) && isArmSized(andLayer) && isArmSized(orLayer)) {
         if (!spriteKnown(andLayer, orLayer))
             measureSprite(andLayer, orLayer);
-        drawSprite(image, saveUnder, andLayer, orLayer, px, py, tracked);
+        drawSprite(view, saveUnder, andLayer.image(), orLayer.image(), px, py, tracked);
     } else {
-        bitBlt(saveUnder, 0, 0, w, h, image, px, py, RasterOp::SRCCOPY);
-        bitBlt(image, px, py, w, h, andLayer, 0, 0, RasterOp::SRCAND);
-        bitBlt(image, px, py, w, h, orLayer, 0, 0, RasterOp::SRCPAINT);
-        const Rect drawn = Rect{px, py, w, h}.intersected(image.bounds());
+        const Rect area{px, py, w, h};
+        bitBlt(saveUnder.drawInto({0, 0, w, h}), 0, 0, w, h, view.image(), px, py, RasterOp::SRCCOPY);
+        Raster& image = view.drawInto(area);
+        bitBlt(image, px, py, w, h, andLayer.image(), 0, 0, RasterOp::SRCAND);
+        bitBlt(image, px, py, w, h, orLayer.image(), 0, 0, RasterOp::SRCPAINT);
+        const Rect drawn = area.intersected(image.bounds());
         for (int y = drawn.y; tracked && y < drawn.bottom(); ++y)
             cover(y, drawn.x, drawn.right());
     }
 
     if (tracked)
-        m_imageWrites = image.writeCount();
+        m_image = view.generation();
 }
 
-bool Composition::spriteKnown(const Raster& andLayer, const Raster& orLayer) const
+bool Composition::spriteKnown(const PictureBox& andLayer, const PictureBox& orLayer) const
 {
-    return &andLayer == m_andLayer && &orLayer == m_orLayer && andLayer.writeCount() == m_andWrites &&
-           orLayer.writeCount() == m_orWrites && static_cast<int>(m_firstRun.size()) == orLayer.height() + 1;
+    return andLayer.generation() == m_andLayer && orLayer.generation() == m_orLayer &&
+           static_cast<int>(m_firstRun.size()) == orLayer.image().height() + 1;
 }
 
-void Composition::measureSprite(const Raster& andLayer, const Raster& orLayer)
+void Composition::measureSprite(const PictureBox& andBox, const PictureBox& orBox)
 {
-    m_andLayer = &andLayer;
-    m_orLayer = &orLayer;
-    m_andWrites = andLayer.writeCount();
-    m_orWrites = orLayer.writeCount();
+    m_andLayer = andBox.generation();
+    m_orLayer = orBox.generation();
+    const Raster& andLayer = andBox.image();
+    const Raster& orLayer = orBox.image();
     m_runs.clear();
     m_firstRun.clear();
     for (int y = 0; y < orLayer.height(); ++y) {
@@ -116,14 +126,15 @@ void Composition::measureSprite(const Raster& andLayer, const Raster& orLayer)
 
 // One pass over the rows of the arm's rectangle: each row is saved into saveUnder and then the
 // sprite's runs are written over it, while the row is still in the cache.
-void Composition::drawSprite(Raster& image, Raster& saveUnder, const Raster& andLayer, const Raster& orLayer, int px,
-                             int py, bool tracked)
+void Composition::drawSprite(PictureBox& view, PictureBox& saveUnderBox, const Raster& andLayer,
+                             const Raster& orLayer, int px, int py, bool tracked)
 {
-    const Rect clip = Rect{px, py, orLayer.width(), orLayer.height()}.intersected(image.bounds());
+    const Rect clip = Rect{px, py, orLayer.width(), orLayer.height()}.intersected(view.image().bounds());
     if (clip.empty())
         return;
+    Raster& image = view.drawInto(clip);
+    Raster& saveUnder = saveUnderBox.drawInto({clip.x - px, clip.y - py, clip.w, clip.h});
     const auto bytes = [](int pixels) { return static_cast<std::size_t>(pixels) * sizeof(std::uint32_t); };
-    int left = clip.right(), right = clip.x, top = clip.bottom(), bottom = clip.y;
     for (int y = clip.y; y < clip.bottom(); ++y) {
         std::uint32_t* d = image.row(y);
         const int sy = y - py;
@@ -145,18 +156,9 @@ void Composition::drawSprite(Raster& image, Raster& saveUnder, const Raster& and
             rowLeft = std::min(rowLeft, begin);
             rowRight = std::max(rowRight, end);
         }
-        if (rowLeft >= rowRight)
-            continue;
-        if (tracked)
+        if (tracked && rowLeft < rowRight)
             cover(y, rowLeft, rowRight);
-        left = std::min(left, rowLeft);
-        right = std::max(right, rowRight);
-        top = std::min(top, y);
-        bottom = y + 1;
     }
-    saveUnder.addDamage({clip.x - px, clip.y - py, clip.w, clip.h});
-    if (left < right)
-        image.addDamage({left, top, right - left, bottom - top});
 }
 
 void Composition::cover(int y, int begin, int end)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/raster.h"
+#include "platform/picture_box.h"
 
 #include <cstdint>
 #include <vector>
@@ -23,46 +23,46 @@ struct SpriteRun {
 
 // What the frames have left in the range view's image, so that each frame rewrites only what can
 // have changed and every pixel still comes out as a whole repaint and three whole transfers make
-// it. After a repaint the image is its background picture; each arm drawn since has covered one
-// span of each row. A repaint with the same picture then puts back those spans alone, and an arm
-// writes only the runs of pixels where its sprite is not empty: elsewhere (background AND white)
-// OR black leaves the background as it is, its pixels being opaque. The record holds only while
-// nothing else writes into the image or the picture: a write it did not make itself shows in the
-// write counts, and sends the next repaint back to a whole copy.
+// it. After a repaint the view's image is its background's picture; each arm drawn since has
+// covered one span of each row. A repaint with the same background then puts back those spans
+// alone, and an arm writes only the runs of pixels where its sprite is not empty: elsewhere
+// (background AND white) OR black leaves the background as it is, its pixels being opaque.
+// The record holds only while the boxes hold what it saw: it keeps their generations, and any
+// change of a box since (a new picture, a drawing it did not make itself) sends the next repaint
+// back to a whole copy and the next arm to a fresh measure of its sprite.
 class Composition {
 public:
-    // Makes the image the picture again by putting back only what the arms covered; false when
-    // the image is not known to hold the picture everywhere else, and must be repainted whole.
-    bool restore(Raster& image, const Raster& picture);
-    // The image has just been repainted whole with the picture.
-    void repainted(const Raster& image, const Raster& picture);
+    // Makes the view's image its background's picture again by putting back only what the arms
+    // covered; false when the image is not known to hold that picture everywhere else, and must
+    // be repainted whole.
+    bool restore(PictureBox& view, const PictureBox& background);
+    // The view's image has just been repainted whole with the background's picture.
+    void repainted(const PictureBox& view, const PictureBox& background);
     // The arm with its top-left corner at (px, py): the save-under copy of the w x h rectangle
     // into saveUnder, then the AND and the OR layer.
-    void drawArm(Raster& image, Raster& saveUnder, const Raster& andLayer, const Raster& orLayer, int px, int py,
-                 int w, int h);
+    void drawArm(PictureBox& view, PictureBox& saveUnder, const PictureBox& andLayer, const PictureBox& orLayer,
+                 int px, int py, int w, int h);
 
 private:
-    bool knowsImage(const Raster& image) const;
-    bool spriteKnown(const Raster& andLayer, const Raster& orLayer) const;
-    void measureSprite(const Raster& andLayer, const Raster& orLayer);
-    void drawSprite(Raster& image, Raster& saveUnder, const Raster& andLayer, const Raster& orLayer, int px, int py,
-                    bool tracked);
+    bool knowsImage(const PictureBox& view) const;
+    bool spriteKnown(const PictureBox& andLayer, const PictureBox& orLayer) const;
+    void measureSprite(const PictureBox& andLayer, const PictureBox& orLayer);
+    void drawSprite(PictureBox& view, PictureBox& saveUnder, const Raster& andLayer, const Raster& orLayer, int px,
+                    int py, bool tracked);
     void cover(int y, int begin, int end);
 
-    // The image: the picture it holds outside the covered spans (none: not known), and the write
-    // counts of both as the record last left them.
-    const Raster* m_background = nullptr;
-    std::uint64_t m_backgroundWrites = 0;
-    std::uint64_t m_imageWrites = 0;
+    // The view: the generation of the background whose picture it holds outside the covered spans
+    // (0: none known), and its own generation as the record last left it.
+    std::uint64_t m_background = 0;
+    std::uint64_t m_image = 0;
     std::vector<Span> m_covered;  // one per image row
     int m_coveredTop = 0;
     int m_coveredBottom = 0;
 
-    // The sprite: its runs row after row, row y's from m_firstRun[y] to m_firstRun[y + 1].
-    const Raster* m_andLayer = nullptr;
-    const Raster* m_orLayer = nullptr;
-    std::uint64_t m_andWrites = 0;
-    std::uint64_t m_orWrites = 0;
+    // The sprite: the generations of its layers, and its runs row after row, row y's from
+    // m_firstRun[y] to m_firstRun[y + 1].
+    std::uint64_t m_andLayer = 0;
+    std::uint64_t m_orLayer = 0;
     std::vector<SpriteRun> m_runs;
     std::vector<int> m_firstRun;
 };

@@ -1,42 +1,50 @@
 #pragma once
 
-#include "platform/blit.h"
 #include "platform/control.h"
 #include "platform/raster.h"
 
-#include <utility>
+#include <cstdint>
+#include <memory>
+#include <optional>
 
 // A picture box: its design picture, and the persistent image that drawing goes into (its device
-// context). The image stays as drawn until overwritten; Refresh hands what changed to the screen.
+// context). The picture is shared, never copied, among the boxes that show it; a box gets an image
+// of its own only when something first draws into it, and until then shows its picture. The image
+// stays as drawn until overwritten; Refresh hands what was drawn since to the screen.
+//
+// Every change of what a box holds, a new picture or any drawing, gives it a generation number
+// never given before, so that a record of what a box held sees any change since, whoever made it.
 class PictureBox : public Control {
 public:
-    PictureBox() = default;
-    explicit PictureBox(Raster picture) : Picture(std::move(picture)), m_image(Picture) {}
+    PictureBox() : PictureBox(std::make_shared<const Raster>()) {}
+    explicit PictureBox(std::shared_ptr<const Raster> picture);
 
-    Raster Picture;
+    const Raster& Picture() const { return *m_picture; }
+    void setPicture(std::shared_ptr<const Raster> picture);
 
-    Raster& hDC() { return m_image; }
-    const Raster& image() const { return m_image; }
-    float ScaleWidth() const { return static_cast<float>(m_image.width()); }
-    float ScaleHeight() const { return static_cast<float>(m_image.height()); }
+    const Raster& image() const { return m_image ? *m_image : *m_picture; }
+    // The image for drawing into the given area of it; the area is shown at the next Refresh.
+    Raster& drawInto(const Rect& area);
+    // The image for drawing anywhere in it.
+    Raster& hDC() { return drawInto(image().bounds()); }
+
+    float ScaleWidth() const { return static_cast<float>(image().width()); }
+    float ScaleHeight() const { return static_cast<float>(image().height()); }
+    std::uint64_t generation() const { return m_generation; }
 
     // Draws the source rectangle of a picture into the destination rectangle of the image. The
     // program always copies one to one; a source larger than the destination is cut to it.
     void PaintPicture(const Raster& picture, float dx, float dy, float dw, float dh, float sx, float sy, float sw,
-                      float sh)
-    {
-        const int w = static_cast<int>(dw < sw ? dw : sw);
-        const int h = static_cast<int>(dh < sh ? dh : sh);
-        bitBlt(m_image, static_cast<int>(dx), static_cast<int>(dy), w, h, picture, static_cast<int>(sx),
-               static_cast<int>(sy), RasterOp::SRCCOPY);
-    }
+                      float sh);
 
-    void Refresh() { m_refreshed = m_refreshed.united(m_image.takeDamage()); }
-
+    void Refresh();
     // The region of the image that Refresh has put on the screen since the view last looked.
-    Rect takeRefreshed() { return std::exchange(m_refreshed, Rect{}); }
+    Rect takeRefreshed();
 
 private:
-    Raster m_image;
-    Rect m_refreshed{0, 0, m_image.width(), m_image.height()};
+    std::shared_ptr<const Raster> m_picture;
+    std::optional<Raster> m_image;
+    std::uint64_t m_generation;
+    Rect m_drawn;
+    Rect m_refreshed;
 };

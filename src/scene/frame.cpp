@@ -34,11 +34,11 @@ void frame::repaintBackground(Simulator& s)
     if (!chosen)
         return;
     PictureBox& view = s.f.Основа;
-    if (s.composition.restore(view.hDC(), chosen->Picture))
+    if (s.composition.restore(view, *chosen))
         return;
-    view.PaintPicture(chosen->Picture, 0, 0, view.ScaleWidth(), view.ScaleHeight(), 0, 0, view.ScaleWidth(),
+    view.PaintPicture(chosen->Picture(), 0, 0, view.ScaleWidth(), view.ScaleHeight(), 0, 0, view.ScaleWidth(),
                       view.ScaleHeight());
-    s.composition.repainted(view.hDC(), chosen->Picture);
+    s.composition.repainted(view, *chosen);
 }
 
 void frame::placeSights(Simulator& s, const SightPlacement& p)
@@ -59,7 +59,7 @@ void frame::drawArm(Simulator& s, float ax, float ay)
     const int h = static_cast<int>(s.f.Черно.ScaleHeight());
     const int px = roundHalfEven(ax);
     const int py = roundHalfEven(ay);
-    s.composition.drawArm(s.f.Основа.hDC(), s.f.Фон.hDC(), s.f.Бяло.hDC(), s.f.Черно.hDC(), px, py, w, h);
+    s.composition.drawArm(s.f.Основа, s.f.Фон, s.f.Бяло, s.f.Черно, px, py, w, h);
 }
 
 void frame::show(Simulator& s)

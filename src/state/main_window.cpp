@@ -2,6 +2,8 @@
 
 #include "platform/units.h"
 
+#include <memory>
+
 namespace {
 
 const char* const mainCaption =
@@ -32,17 +34,17 @@ Button button(const char* caption)
     return b;
 }
 
-PictureBox hiddenPicture(const Raster& picture)
+PictureBox hiddenPicture(const ScenePictures::Picture& picture)
 {
     PictureBox box(picture);
-    place(box, 0, 0, static_cast<float>(picture.width()), static_cast<float>(picture.height()));
+    place(box, 0, 0, static_cast<float>(picture->width()), static_cast<float>(picture->height()));
     box.Visible = false;
     return box;
 }
 
 PictureBox sightPiece(float x, float y, int pictureWidth, float w, float h)
 {
-    PictureBox box(Raster(pictureWidth, static_cast<int>(h), sightColor));
+    PictureBox box(std::make_shared<const Raster>(pictureWidth, static_cast<int>(h), sightColor));
     place(box, x, y, w, h);
     return box;
 }

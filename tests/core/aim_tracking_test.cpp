@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "raster_helpers.h"
 #include "scene/aim_tracking.h"
 #include "scene_expected.h"
 
@@ -33,7 +34,7 @@ Snapshot snapshot(const Simulator& s)
 
 bool same(const Snapshot& a, const Snapshot& b)
 {
-    return a.armX == b.armX && a.armY == b.armY && a.sights == b.sights && a.image.samePixels(b.image) &&
+    return a.armX == b.armX && a.armY == b.armY && a.sights == b.sights && samePixels(a.image, b.image) &&
            a.pointer == b.pointer;
 }
 
@@ -137,7 +138,7 @@ TEST_F(AimTracking, FirstMovementRedrawsUnlessNearTheTopLeftCorner)
     h.move(1, 1);
     h.move(-1, 0);
     h.move(0, 1.1f - 0.0000001f);
-    EXPECT_TRUE(h.s.f.Основа.image().samePixels(design));
+    EXPECT_TRUE(samePixels(h.s.f.Основа.image(), design));
     EXPECT_FALSE(h.s.f.Timer1.enabled());
 
     h.move(1.1f, 0);
@@ -150,7 +151,7 @@ TEST_F(AimTracking, IgnoresButtonAndShift)
     Harness other;
     other.move(500, 300, 1);
     h.move(500, 300);
-    EXPECT_TRUE(other.s.f.Основа.image().samePixels(h.s.f.Основа.image()));
+    EXPECT_TRUE(samePixels(other.s.f.Основа.image(), h.s.f.Основа.image()));
     EXPECT_EQ(sightsOf(other.s.f), sightsOf(h.s.f));
 }
 

@@ -1,4 +1,6 @@
 #include "platform/blit.h"
+#include "platform/picture_box.h"
+#include "raster_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,7 @@ Raster numbered(int w, int h)
     Raster r(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            r.setPixel(x, y, 0xff000000u | static_cast<std::uint32_t>(y * 256 + x));
+            setPixel(r, x, y, 0xff000000u | static_cast<std::uint32_t>(y * 256 + x));
     return r;
 }
 
@@ -88,16 +90,20 @@ TEST(Blit, AndWithWhiteThenOrWithBlackLeavesTheBackground)
     const Raster before = dst;
     bitBlt(dst, 0, 0, 4, 4, Raster(4, 4, 0xffffffffu), 0, 0, RasterOp::SRCAND);
     bitBlt(dst, 0, 0, 4, 4, Raster(4, 4, 0xff000000u), 0, 0, RasterOp::SRCPAINT);
-    EXPECT_TRUE(dst.samePixels(before));
+    EXPECT_TRUE(samePixels(dst, before));
 }
 
-TEST(Blit, RecordsTheClippedRectangleAsDamage)
+TEST(PictureBox, ShowsWhatWasPaintedAtTheNextRefreshOnly)
 {
-    Raster dst(10, 8, D);
-    dst.takeDamage();
-    bitBlt(dst, 7, -2, 6, 5, Raster(6, 5, S), 0, 0, RasterOp::SRCCOPY);
-    EXPECT_EQ(dst.takeDamage(), (Rect{7, 0, 3, 3}));
-    EXPECT_TRUE(dst.takeDamage().empty());
+    PictureBox box(std::make_shared<const Raster>(10, 8, D));
+    box.takeRefreshed();
+    box.PaintPicture(Raster(6, 5, S), 7, -2, 6, 5, 0, 0, 6, 5);
+    EXPECT_TRUE(box.takeRefreshed().empty());
+    box.Refresh();
+    EXPECT_EQ(box.takeRefreshed(), (Rect{7, 0, 3, 3}));
+    EXPECT_TRUE(box.takeRefreshed().empty());
+    EXPECT_EQ(box.image().pixel(7, 0), S);
+    EXPECT_EQ(box.Picture().pixel(7, 0), D) << "the design picture stays as it was";
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "raster_helpers.h"
 
 #include "app/program.h"
 #include "scene/aim_tracking.h"
@@ -27,8 +28,7 @@ Raster background(int blue)
     Raster r(1024, 768);
     for (int y = 0; y < r.height(); ++y)
         for (int x = 0; x < r.width(); ++x)
-            r.setPixel(x, y, backgroundPixel(blue, x, y));
-    r.takeDamage();
+            setPixel(r, x, y, backgroundPixel(blue, x, y));
     return r;
 }
 
@@ -37,8 +37,7 @@ Raster arm(std::uint32_t empty)
     Raster r(123, 768);
     for (int y = 0; y < r.height(); ++y)
         for (int x = 0; x < r.width(); ++x)
-            r.setPixel(x, y, armPixelIsEmpty(x, y) ? empty : armPixel(x, y));
-    r.takeDamage();
+            setPixel(r, x, y, armPixelIsEmpty(x, y) ? empty : armPixel(x, y));
     return r;
 }
 
@@ -46,9 +45,11 @@ Raster arm(std::uint32_t empty)
 
 ScenePictures testPictures()
 {
+    const auto held = [](Raster r) { return std::make_shared<const Raster>(std::move(r)); };
     static const ScenePictures pictures{
-        background(bluePlate3), background(blueNoTarget), background(bluePlate1), background(bluePlate5),
-        Raster(18, 18, rgb(0, 0, 0)), arm(rgb(0, 0, 0)), arm(rgb(255, 255, 255)),
+        held(background(bluePlate3)),        held(background(blueNoTarget)), held(background(bluePlate1)),
+        held(background(bluePlate5)),        held(Raster(18, 18, rgb(0, 0, 0))), held(arm(rgb(0, 0, 0))),
+        held(arm(rgb(255, 255, 255))),
     };
     return pictures;
 }

@@ -174,6 +174,18 @@ INSTANTIATE_TEST_SUITE_P(NearTheTop, SwayPhaseLimit,
                          ::testing::Values(WrapCase{top - 3, top}, WrapCase{top - 2, bottom},
                                            WrapCase{top - 1, bottom + 1}, WrapCase{top, bottom + 2}));
 
+// Here the anchor less the cosine lies a hair above a half (400.5000047): the arm goes to 401,
+// where a rounding in single precision would see an exact half and go to 400.
+TEST(HoldSway, AnAnchorAHairPastAHalfGoesToTheNextPixel)
+{
+    Harness h;
+    h.move(399, 299);
+    h.s.swayAngle = 138891;
+    h.advanceBy(500);
+    ASSERT_EQ(h.s.swayAngle, 138894);
+    EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, 401, 300), 0);
+}
+
 // With a target position that chooses no background the old frame stays, and the swayed arm is
 // drawn over it.
 TEST(HoldSway, PositionWithoutBackgroundDrawsOverTheLastFrame)

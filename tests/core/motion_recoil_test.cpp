@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "raster_helpers.h"
 #include "scene_expected.h"
 
 #include "exercise/fire_modes.h"
@@ -33,7 +34,7 @@ TEST(Recoil, TicksBeforeTheFirstShotDrawNothing)
     h.advanceBy(400);
     EXPECT_TRUE(h.s.f.otkat.enabled());
     EXPECT_FALSE(h.s.f.otkat1.enabled());
-    EXPECT_TRUE(h.s.f.Основа.image().samePixels(before));
+    EXPECT_TRUE(samePixels(h.s.f.Основа.image(), before));
     EXPECT_EQ(h.s.f.mm1.Top, mm1Top);
     EXPECT_EQ(h.s.armY, 300);
 }
@@ -131,7 +132,7 @@ TEST(Recoil, SeriesResetBeforeTheTickCancelsTheRecoilAndTheSound)
     h.click();
     seriesReset(h.s);
     h.advanceBy(200);
-    EXPECT_TRUE(h.s.f.Основа.image().samePixels(aimed));
+    EXPECT_TRUE(samePixels(h.s.f.Основа.image(), aimed));
     EXPECT_EQ(h.s.armY, 300);
     EXPECT_EQ(h.s.f.mm1.Top, 290);
     EXPECT_TRUE(h.sounds.played.empty());

@@ -1,4 +1,7 @@
 #include "harness.h"
+#include "platform/blit.h"
+#include "raster_helpers.h"
+#include "scene_expected.h"
 #include "scene/aim_tracking.h"
 #include "scene/frame.h"
 
@@ -18,11 +21,11 @@ public:
 
     void repaint(float targetPosition)
     {
-        const Raster* picture = targetPosition == 2   ? &f.МаскаОснова1.Picture
-                                : targetPosition == 3 ? &f.МаскаОснова.Picture
-                                : targetPosition == 4 ? &f.МаскаОснова3.Picture
+        const Raster* picture = targetPosition == 2   ? &f.МаскаОснова1.Picture()
+                                : targetPosition == 3 ? &f.МаскаОснова.Picture()
+                                : targetPosition == 4 ? &f.МаскаОснова3.Picture()
                                 : targetPosition == 0 || targetPosition == 1 || targetPosition > 4
-                                    ? &f.МаскаОснова0.Picture
+                                    ? &f.МаскаОснова0.Picture()
                                     : nullptr;
         if (picture)
             image = *picture;
@@ -175,10 +178,10 @@ void expectAsTheFullComposition(RandomFrames& run, int steps)
     for (int n = 0; n < steps; ++n) {
         const int shownBefore = run.shows;
         run.step();
-        ASSERT_TRUE(run.h.s.f.Основа.image().samePixels(run.reference.image)) << "step " << n;
-        ASSERT_TRUE(run.h.s.f.Фон.image().samePixels(run.reference.saved)) << "step " << n;
+        ASSERT_TRUE(samePixels(run.h.s.f.Основа.image(), run.reference.image)) << "step " << n;
+        ASSERT_TRUE(samePixels(run.h.s.f.Фон.image(), run.reference.saved)) << "step " << n;
         if (run.shows != shownBefore) {
-            ASSERT_TRUE(run.screen.samePixels(run.h.s.f.Основа.image())) << "step " << n;
+            ASSERT_TRUE(samePixels(run.screen, run.h.s.f.Основа.image())) << "step " << n;
         }
     }
 }
@@ -197,6 +200,16 @@ INSTANTIATE_TEST_SUITE_P(Seeds, FrameSequences, testing::Values(1u, 2u, 3u, 4u, 
 enum class Resized { Фон, Бяло, Черно };
 
 class ArmPicturesOfAnotherSize : public testing::TestWithParam<Resized> {};
+
+TEST(Composition, ABackgroundPictureReplacedBetweenTwoFramesIsPaintedWhole)
+{
+    Harness h;
+    h.s.targetPosition = 3;
+    h.move(399, 299);
+    h.s.f.МаскаОснова.setPicture(testPictures().rangeNoTarget);
+    h.move(449, 299);
+    EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, 450, 300), 0);
+}
 
 TEST_P(ArmPicturesOfAnotherSize, AreDrawnAsTheThreeTransfersDrawThem)
 {

@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "raster_helpers.h"
 #include "scene/frame.h"
 #include "scene_expected.h"
 
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BackgroundRepaint, CopiesTheDesignPictureNotWhatWasDrawnIntoTheBox)
 {
     Harness h;
-    h.s.f.МаскаОснова.hDC().fill(rgb(1, 2, 3));
+    fillRaster(h.s.f.МаскаОснова.hDC(), rgb(1, 2, 3));
     h.s.targetPosition = 3;
     frame::repaintBackground(h.s);
     EXPECT_EQ(pixelsOffBackground(h.s.f.Основа.image(), bluePlate3), 0);

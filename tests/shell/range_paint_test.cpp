@@ -1,3 +1,4 @@
+#include "platform/blit.h"
 #include "view_rig.h"
 
 #include <QPaintEvent>
@@ -105,7 +106,7 @@ void RangePaintTest::repaintsOnlyTheRefreshedRectangle()
     recorder.painted = {};
     const int before = recorder.paints;
 
-    bitBlt(rig.s.f.Основа.hDC(), 300, 200, 40, 30, rig.s.f.МаскаОснова0.image(), 300, 200, RasterOp::SRCCOPY);
+    rig.s.f.Основа.PaintPicture(rig.s.f.МаскаОснова0.Picture(), 300, 200, 40, 30, 300, 200, 40, 30);
     rig.s.f.Основа.Refresh();
     rig.view.sync();
     waitForPaint(recorder, before);

@@ -1,4 +1,5 @@
 #include "soak_pictures.h"
+#include "raster_helpers.h"
 
 #include "harness.h"
 
@@ -25,14 +26,12 @@ void drawArm(Raster& onBlack, Raster& onWhite)
     for (int y = 0; y < h; ++y) {
         const int end = runEnd(y, h);
         for (int x = runBegin(y, h); x < end - 1; ++x) {
-            onBlack.setPixel(x, y, armPixel(x, y));
-            onWhite.setPixel(x, y, armPixel(x, y));
+            setPixel(onBlack, x, y, armPixel(x, y));
+            setPixel(onWhite, x, y, armPixel(x, y));
         }
-        onBlack.setPixel(end - 1, y, rgb(40, 30, 20));
-        onWhite.setPixel(end - 1, y, rgb(170, 160, 150));
+        setPixel(onBlack, end - 1, y, rgb(40, 30, 20));
+        setPixel(onWhite, end - 1, y, rgb(170, 160, 150));
     }
-    onBlack.takeDamage();
-    onWhite.takeDamage();
 }
 
 }  // namespace
@@ -40,8 +39,10 @@ void drawArm(Raster& onBlack, Raster& onWhite)
 ScenePictures soakPictures()
 {
     ScenePictures pictures = testPictures();
-    pictures.armOnBlack = Raster(pictures.armOnBlack.width(), pictures.armOnBlack.height(), black);
-    pictures.armOnWhite = Raster(pictures.armOnWhite.width(), pictures.armOnWhite.height(), white);
-    drawArm(pictures.armOnBlack, pictures.armOnWhite);
+    Raster onBlack(pictures.armOnBlack->width(), pictures.armOnBlack->height(), black);
+    Raster onWhite(pictures.armOnWhite->width(), pictures.armOnWhite->height(), white);
+    drawArm(onBlack, onWhite);
+    pictures.armOnBlack = std::make_shared<const Raster>(std::move(onBlack));
+    pictures.armOnWhite = std::make_shared<const Raster>(std::move(onWhite));
     return pictures;
 }

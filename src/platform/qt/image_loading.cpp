@@ -12,15 +12,14 @@ Raster rasterFromImage(const QImage& image)
     const auto bytes = static_cast<std::size_t>(raster.width()) * sizeof(std::uint32_t);
     for (int y = 0; y < raster.height(); ++y)
         std::memcpy(raster.row(y), rgb.constScanLine(y), bytes);
-    raster.takeDamage();
     return raster;
 }
 
 namespace {
 
-Raster builtIn(const char* name)
+ScenePictures::Picture builtIn(const char* name)
 {
-    return rasterFromImage(QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(name)));
+    return std::make_shared<const Raster>(rasterFromImage(QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(name))));
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+#include "platform/picture_box.h"
+
+#include "platform/blit.h"
+
+#include <utility>
+
+namespace {
+
+std::uint64_t newGeneration()
+{
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
+}  // namespace
+
+PictureBox::PictureBox(std::shared_ptr<const Raster> picture)
+    : m_picture(std::move(picture)), m_generation(newGeneration()), m_refreshed(m_picture->bounds())
+{
+}
+
+void PictureBox::setPicture(std::shared_ptr<const Raster> picture)
+{
+    m_picture = std::move(picture);
+    m_generation = newGeneration();
+}
+
+Raster& PictureBox::drawInto(const Rect& area)
+{
+    if (!m_image)
+        m_image.emplace(*m_picture);
+    m_generation = newGeneration();
+    m_drawn = m_drawn.united(area.intersected(m_image->bounds()));
+    return *m_image;
+}
+
+void PictureBox::PaintPicture(const Raster& picture, float dx, float dy, float dw, float dh, float sx, float sy,
+                              float sw, float sh)
+{
+    const int x = static_cast<int>(dx);
+    const int y = static_cast<int>(dy);
+    const int w = static_cast<int>(dw < sw ? dw : sw);
+    const int h = static_cast<int>(dh < sh ? dh : sh);
+    bitBlt(drawInto({x, y, w, h}), x, y, w, h, picture, static_cast<int>(sx), static_cast<int>(sy),
+           RasterOp::SRCCOPY);
+}
+
+void PictureBox::Refresh()
+{
+    m_refreshed = m_refreshed.united(std::exchange(m_drawn, Rect{}));
+}
+
+Rect PictureBox::takeRefreshed()
+{
+    return std::exchange(m_refreshed, Rect{});
+}
