@@ -19,12 +19,6 @@ PictureBox::PictureBox(std::shared_ptr<const Raster> picture)
 {
 }
 
-void PictureBox::setPicture(std::shared_ptr<const Raster> picture)
-{
-    m_picture = std::move(picture);
-    m_generation = newGeneration();
-}
-
 Raster& PictureBox::drawInto(const Rect& area)
 {
     if (!m_image)

@@ -12,15 +12,14 @@
 // of its own only when something first draws into it, and until then shows its picture. The image
 // stays as drawn until overwritten; Refresh hands what was drawn since to the screen.
 //
-// Every change of what a box holds, a new picture or any drawing, gives it a generation number
-// never given before, so that a record of what a box held sees any change since, whoever made it.
+// A box is made with a generation number never given before, and any drawing gives it a new one:
+// a record of what a box held sees any change since, whoever made it, also a box put in its place.
 class PictureBox : public Control {
 public:
     PictureBox() : PictureBox(std::make_shared<const Raster>()) {}
     explicit PictureBox(std::shared_ptr<const Raster> picture);
 
     const Raster& Picture() const { return *m_picture; }
-    void setPicture(std::shared_ptr<const Raster> picture);
 
     const Raster& image() const { return m_image ? *m_image : *m_picture; }
     // The image for drawing into the given area of it; the area is shown at the next Refresh.

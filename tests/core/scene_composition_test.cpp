@@ -206,7 +206,7 @@ TEST(Composition, ABackgroundPictureReplacedBetweenTwoFramesIsPaintedWhole)
     Harness h;
     h.s.targetPosition = 3;
     h.move(399, 299);
-    h.s.f.МаскаОснова.setPicture(testPictures().rangeNoTarget);
+    h.s.f.МаскаОснова = PictureBox(testPictures().rangeNoTarget);
     h.move(449, 299);
     EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, 450, 300), 0);
 }
