@@ -5,12 +5,15 @@
 #include "shot/strelba.h"
 #include "target/sight_settings.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
+#include <QWindow>
 
 namespace {
 
@@ -70,6 +73,16 @@ QRgb facePixel(QPoint p)
     return face.pixel(p);
 }
 
+// Turns the wheel over the middle of a child as a mouse does: its window is handed a wheel event
+// of `angle` eighths of a degree (120 a notch), which Qt passes on to the child beneath.
+void turnWheel(QWidget* child, QPoint angle)
+{
+    QWidget* window = child->window();
+    const QPointF at = child->mapTo(window, QPointF(child->rect().center()));
+    QWheelEvent turn(at, window->mapToGlobal(at), {}, angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(window->windowHandle(), &turn);
+}
+
 }  // namespace
 
 class TargetWindowTest : public QObject {
@@ -87,6 +100,8 @@ private slots:
     void aClickOnAChildIsNotTheFormClick_data();
     void aClickOnAChildIsNotTheFormClick();
     void movingABarRunsItsHandler();
+    void aWheelNotchOrAKeyMovesABarByOneOfItsSteps_data();
+    void aWheelNotchOrAKeyMovesABarByOneOfItsSteps();
     void typingIntoATextBoxSetsTheModelText();
     void closingByTheWindowManagerUnloads();
 };
@@ -287,6 +302,43 @@ void TargetWindowTest::movingABarRunsItsHandler()
     rig.run([&] { rig.s.proverka->Horizont.setValue(37); });
     QCOMPARE(horizont->value(), 37);
     QCOMPARE(rig.s.windage, -63);
+}
+
+void TargetWindowTest::aWheelNotchOrAKeyMovesABarByOneOfItsSteps_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Horizont") << "Horizont";
+    QTest::newRow("Vertikal") << "Vertikal";
+}
+
+void TargetWindowTest::aWheelNotchOrAKeyMovesABarByOneOfItsSteps()
+{
+    QFETCH(QString, name);
+    TargetRig rig;
+    rig.run([&] { rig.s.proverka.Show(); });
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window()));
+    QScrollBar* bar = rig.scrollBar(name.toLatin1().constData());
+    const auto movedBy = [bar](const std::function<void()>& act) {
+        const int before = bar->value();
+        act();
+        return bar->value() - before;
+    };
+
+    // Away from the user, or to the left, is towards the top and the left end.
+    QCOMPARE(movedBy([&] { turnWheel(bar, {0, 120}); }), -1);
+    QCOMPARE(movedBy([&] { turnWheel(bar, {0, -120}); }), 1);
+    QCOMPARE(movedBy([&] { turnWheel(bar, {120, 0}); }), -1);
+    // A finer wheel's half notches add up to one step.
+    QCOMPARE(movedBy([&] { turnWheel(bar, {0, -60}); }), 0);
+    QCOMPARE(movedBy([&] { turnWheel(bar, {0, -60}); }), 1);
+
+    bar->setFocus();
+    for (auto [key, steps] : {std::pair{Qt::Key_Right, 1}, {Qt::Key_Left, -1}, {Qt::Key_Down, 1}, {Qt::Key_Up, -1},
+                              {Qt::Key_PageDown, 10}, {Qt::Key_PageUp, -10}}) {
+        const int moved = movedBy([&] { QTest::keyClick(bar, key); });
+        QVERIFY2(moved == steps, qPrintable(QStringLiteral("%1 moved the bar by %2, not %3")
+                                                .arg(QKeySequence(key).toString()).arg(moved).arg(steps)));
+    }
 }
 
 void TargetWindowTest::typingIntoATextBoxSetsTheModelText()

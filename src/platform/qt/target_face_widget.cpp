@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,7 +15,9 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -59,6 +62,41 @@ protected:
         QPainter painter(this);
         painter.drawPixmap(0, 0, pixmap());
     }
+};
+
+// A sight bar: the keys and the mouse wheel move it by its small or its large step.
+class SightBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    // The Right arrow moves towards the right or bottom end and Left back, on either bar, as Down
+    // and Up do; Qt 6 has them the other way round on a scroll bar.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Right || event->key() == Qt::Key_Left)
+            triggerAction(event->key() == Qt::Key_Right ? SliderSingleStepAdd : SliderSingleStepSub);
+        else
+            QScrollBar::keyPressEvent(event);
+    }
+
+    // One notch of the wheel, 120 eighths of a degree, is one small step, where Qt would move the
+    // desktop's lines per notch (three by default). A finer wheel's smaller turns add up to notches.
+    void wheelEvent(QWheelEvent* event) override
+    {
+        const QPoint turned = event->angleDelta();
+        m_eighths += std::abs(turned.x()) > std::abs(turned.y()) ? turned.x() : turned.y();
+        const int notches = m_eighths / eighthsPerNotch;
+        m_eighths -= notches * eighthsPerNotch;
+        // Away from the user, or to the left, is towards the top and the left end.
+        for (int n = 0; n < std::abs(notches); ++n)
+            triggerAction(notches > 0 ? SliderSingleStepSub : SliderSingleStepAdd);
+        event->accept();
+    }
+
+private:
+    static constexpr int eighthsPerNotch = 120;
+    int m_eighths = 0;
 };
 
 }  // namespace
@@ -106,7 +144,7 @@ void TargetFaceWidget::addEdit(std::size_t n, const char* name, const QString& s
 void TargetFaceWidget::addBar(std::size_t n, const char* name, const QString& spokenName,
                                 Qt::Orientation orientation, ScrollBar TargetControls::*bar)
 {
-    auto* widget = childWidget<QScrollBar>(this, name);
+    QScrollBar* widget = childWidget<SightBar>(this, name);
     widget->setAccessibleName(spokenName);
     widget->setOrientation(orientation);
     m_bars.at(n) = {widget, bar};
