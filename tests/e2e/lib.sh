@@ -138,6 +138,25 @@ window_geometry() {
   [[ -n $WIN_X && -n $WIN_Y && -n $WIN_WIDTH && -n $WIN_HEIGHT ]]
 }
 
+# Sets OUTER_X, OUTER_Y, OUTER_WIDTH and OUTER_HEIGHT to window $1 with the frame the window
+# manager gave it, and WIN_* as window_geometry does.
+outer_geometry() {
+  local left right top bottom
+  window_geometry "$1" || return 1
+  read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ',')"
+  OUTER_X=$((WIN_X - ${left:-0})) OUTER_Y=$((WIN_Y - ${top:-0}))
+  OUTER_WIDTH=$((WIN_WIDTH + ${left:-0} + ${right:-0})) OUTER_HEIGHT=$((WIN_HEIGHT + ${top:-0} + ${bottom:-0}))
+}
+
+# Succeeds when window $1, frame included, stands in the middle of the screen to within a pixel;
+# sets OUTER_* as outer_geometry does and SCREEN_WIDTH and SCREEN_HEIGHT.
+centred_on_screen() {
+  outer_geometry "$1" || return 1
+  read -r SCREEN_WIDTH SCREEN_HEIGHT < <(xdotool getdisplaygeometry)
+  local dx=$((2 * OUTER_X + OUTER_WIDTH - SCREEN_WIDTH)) dy=$((2 * OUTER_Y + OUTER_HEIGHT - SCREEN_HEIGHT))
+  ((dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2))
+}
+
 activate_window() {
   xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1" >/dev/null 2>&1
 }

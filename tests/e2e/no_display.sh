@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Without a display the program prints one line on standard error, nothing on standard output,
 # and ends with code 1: once with DISPLAY unset, once with DISPLAY naming a display with no server.
+# Neither has a Wayland display: the runtime folder, where Wayland's sockets lie, is empty.
 #   bash no_display.sh program
 set -uo pipefail
 program=$1
 readonly EXPECTED="strelbishte: no display available (is DISPLAY set?)"
 work=$(mktemp -d "${TMPDIR:-/tmp}/strelbishte-no-display.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+mkdir -m 700 "$work/xdg"
 
 # The first display number with neither a server socket nor a lock file.
 free_display() {
@@ -21,7 +23,7 @@ free_display() {
 expect_no_display() {
   local what=$1 code
   shift
-  env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE "$@" timeout 30 "$program" \
+  env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE "$@" XDG_RUNTIME_DIR="$work/xdg" timeout 30 "$program" \
     >"$work/out" 2>"$work/err" </dev/null
   code=$?
   ((code == 1)) || { echo "FAIL: $what: exit code $code, expected 1"; cat "$work/err"; exit 1; }

@@ -12,11 +12,6 @@ source "$(dirname "$0")/lib.sh"
 readonly GREY="128 128 128"
 readonly RANGE_PICTURE=$E2E_ROOT/assets/range_target_plate3.jpg
 
-# Outer frame extents "left right top bottom" of window $1, as the window manager gives them.
-frame_extents() {
-  xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ','
-}
-
 milliseconds() { date +%s%3N; }
 
 # Where the first button of the bar begins on row 24 of the screenshot: the first pixel that is
@@ -38,14 +33,8 @@ sleep 0.5
 window_geometry "$win" || fail "no geometry for window $win"
 [[ $WIN_WIDTH == 792 && $WIN_HEIGHT == 598 ]] || fail "client area ${WIN_WIDTH}x${WIN_HEIGHT}, expected 792x598"
 
-read -r left right top bottom <<<"$(frame_extents "$win")"
-: "${left:=0}" "${right:=0}" "${top:=0}" "${bottom:=0}"
-read -r screen_w screen_h < <(xdotool getdisplaygeometry)
-outer_x=$((WIN_X - left)) outer_y=$((WIN_Y - top))
-outer_w=$((WIN_WIDTH + left + right)) outer_h=$((WIN_HEIGHT + top + bottom))
-dx=$((2 * outer_x + outer_w - screen_w)) dy=$((2 * outer_y + outer_h - screen_h))
-((dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2)) ||
-  fail "window not centred: outer ${outer_w}x${outer_h}+${outer_x}+${outer_y} on ${screen_w}x${screen_h}"
+centred_on_screen "$win" ||
+  fail "window not centred: outer ${OUTER_WIDTH}x${OUTER_HEIGHT}+${OUTER_X}+${OUTER_Y} on ${SCREEN_WIDTH}x${SCREEN_HEIGHT}"
 
 screenshot "$E2E_TMP/start.png" "$win" || fail "no screenshot"
 
@@ -61,11 +50,11 @@ done
 colour_near "$(pixel_at "$E2E_TMP/start.png" 400 48)" "$GREY" || fail "the window's background is not grey"
 
 # Frame1.Left = (outer width in twips - 697 * 15) / 2, shown at the nearest pixel.
-expected_bar=$(awk -v w="$outer_w" 'BEGIN { v = (w * 15 - 10455) / 2 / 15; r = int(v + 0.5);
+expected_bar=$(awk -v w="$OUTER_WIDTH" 'BEGIN { v = (w * 15 - 10455) / 2 / 15; r = int(v + 0.5);
   if (r - v == 0.5 && r % 2 != 0) r -= 1; print r }')
 found_bar=$(bar_left "$E2E_TMP/start.png" "$WIN_WIDTH")
 [[ -n $found_bar ]] && ((found_bar >= expected_bar - 1 && found_bar <= expected_bar + 1)) ||
-  fail "button bar begins at ${found_bar:-nowhere}, expected $expected_bar for an outer width of $outer_w"
+  fail "button bar begins at ${found_bar:-nowhere}, expected $expected_bar for an outer width of $OUTER_WIDTH"
 
 rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$E2E_PROGRAM_PID/status")
 echo "start-up: window mapped after $((mapped - started)) ms; VmRSS ${rss} kB"

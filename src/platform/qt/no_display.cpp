@@ -28,6 +28,10 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
 {
+    // In a Wayland session Qt would pick its Wayland platform, where a window can neither place
+    // nor raise itself; an X display, XWayland included, is taken wherever there is one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     qInstallMessageHandler(quietMessages);
     g_connecting = true;
     auto application = std::make_unique<QApplication>(argc, argv);
