@@ -28,13 +28,17 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
 {
+    // Qt takes options of its own from the command line (-platform, -style, -reverse,
+    // -qwindowgeometry ...); the program takes none, so Qt sees the program's name alone.
+    static int qtArgc = argc > 0 ? 1 : 0;
+    static char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
     // In a Wayland session Qt would pick its Wayland platform, where a window can neither place
     // nor raise itself; an X display, XWayland included, is taken wherever there is one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     qInstallMessageHandler(quietMessages);
     g_connecting = true;
-    auto application = std::make_unique<QApplication>(argc, argv);
+    auto application = std::make_unique<QApplication>(qtArgc, qtArgv);
     g_connecting = false;
     return application;
 }
