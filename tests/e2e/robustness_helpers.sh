@@ -4,12 +4,13 @@
 E2E_SOUND_SERVER_PID=
 
 # A PulseAudio for this test alone, with a null sink, so that the test hears nothing of the tests
-# that run beside it and they hear nothing of it. Points PULSE_SERVER and E2E_SINK at it; it is
-# stopped when the test ends, after the program.
+# that run beside it and they hear nothing of it. It has no session bus: on one it shared with
+# another PulseAudio, one of them could not take its name. Points PULSE_SERVER and E2E_SINK at
+# it; it is stopped when the test ends, after the program.
 own_sound_server_start() {
   local socket=$E2E_TMP/pulse-native
   export E2E_SINK=strelbishte_own
-  pulseaudio --daemonize=no --exit-idle-time=-1 -n --realtime=no --high-priority=no --use-pid-file=no \
+  DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_TMP/no-session-bus pulseaudio --daemonize=no --exit-idle-time=-1 -n --realtime=no --high-priority=no --use-pid-file=no \
     --load="module-null-sink sink_name=$E2E_SINK norewinds=1" \
     --load="module-native-protocol-unix socket=$socket auth-anonymous=1" \
     </dev/null >"$E2E_TMP/pulse.log" 2>&1 &
