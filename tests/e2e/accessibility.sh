@@ -15,20 +15,9 @@ readonly HELPER=$(dirname "$0")/accessibility.py
 BUS_PID=
 TREE=
 
-skip() {
-  printf 'SKIP: %s\n' "$*"
-  exit 77
-}
-
 # The session bus runs in a session of its own, with the accessibility bus and its registry that
 # it starts on demand, so that stopping the session stops all three.
-stop_session_bus() {
-  [[ -n $BUS_PID ]] || return 0
-  kill -TERM -- "-$BUS_PID" 2>/dev/null
-  wait "$BUS_PID" 2>/dev/null
-  BUS_PID=
-}
-trap 'stop_program; stop_session_bus; e2e_cleanup' EXIT
+trap 'stop_program; stop_session "$BUS_PID"; e2e_cleanup' EXIT
 
 # A private runtime folder keeps the accessibility bus's socket apart from any other run's.
 start_session_bus() {

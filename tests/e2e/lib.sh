@@ -60,6 +60,19 @@ pass() {
   exit 0
 }
 
+# For a test declared with SKIP_RETURN_CODE 77: what it needs is not on this machine.
+skip() {
+  printf 'SKIP: %s\n' "$*"
+  exit 77
+}
+
+# Stops a service that was started with setsid as process $1, with whatever it started in turn.
+stop_session() {
+  [[ -n $1 ]] || return 0
+  kill -TERM -- "-$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
+
 # ---- the program ----------------------------------------------------------------------------
 
 # Starts the program in the background from its own folder, where its sounds lie.

@@ -27,9 +27,7 @@ readonly ARM=$E2E_ROOT/assets/arm_on_black.png
 DISPLAY_PID=
 
 stop_display() {
-  [[ -n $DISPLAY_PID ]] || return 0
-  kill -TERM -- "-$DISPLAY_PID" 2>/dev/null
-  wait "$DISPLAY_PID" 2>/dev/null
+  stop_session "$DISPLAY_PID"
   DISPLAY_PID=
 }
 trap 'stop_program; stop_display; e2e_cleanup' EXIT

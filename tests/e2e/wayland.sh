@@ -14,18 +14,7 @@ source "$(dirname "$0")/lib.sh"
 readonly SOCKET=strelbishte-wayland
 WESTON_PID=
 
-skip() {
-  printf 'SKIP: %s\n' "$*"
-  exit 77
-}
-
-stop_weston() {
-  [[ -n $WESTON_PID ]] || return 0
-  kill -TERM -- "-$WESTON_PID" 2>/dev/null
-  wait "$WESTON_PID" 2>/dev/null
-  WESTON_PID=
-}
-trap 'stop_program; stop_weston; e2e_cleanup' EXIT
+trap 'stop_program; stop_session "$WESTON_PID"; e2e_cleanup' EXIT
 
 # The compositor, with the clients it starts, in a session of its own and with a runtime folder
 # of its own, where its socket lies and where the program looks for it.
