@@ -19,6 +19,7 @@ void wireHandlers(Simulator& s)
     s.f.Barza.onClick = [&s] { Barza_Click(s); };
     s.f.Restart.onClick = [&s] { Restart_Click(s); };
     s.f.Command1.onClick = [&s] { Command1_Click(s); };
+    s.f.Analysis.onClick = [&s] { Analysis_Click(s); };
     s.f.i(11).onChange = [&s] { i11_Change(s); };
     s.f.TimerB.onTimer = [&s] { TimerB_Timer(s); };
     s.f.Timer1.onTimer = [&s] { Timer1_Timer(s); };
@@ -43,5 +44,6 @@ void startProgram(Simulator& s, float outerWidthTwips)
 void closeProgram(Simulator& s)
 {
     Form_Unload(s);
+    s.analysisWindow.Unload();
     s.f.Unload();
 }

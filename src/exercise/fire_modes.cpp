@@ -30,6 +30,7 @@ void seriesReset(Simulator& s)
     s.seriesScore = 0;
     s.armDrop = 0;
     s.shotPending = 0;
+    s.shotLog.seriesEnded();
 }
 
 void BAVNA_Click(Simulator& s)

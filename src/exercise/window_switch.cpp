@@ -17,3 +17,8 @@ void i11_Change(Simulator& s)
 {
     s.proverka.Show();
 }
+
+void Analysis_Click(Simulator& s)
+{
+    s.analysisWindow.Show();
+}

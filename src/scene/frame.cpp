@@ -51,6 +51,7 @@ void frame::placeSights(Simulator& s, const SightPlacement& p)
     s.f.mm2.Top = p.mm2Top;
     s.f.mmu.Left = p.mmuLeft;
     s.f.mmu.Top = p.mmuTop;
+    s.shotLog.aimed(s.timers.now(), readSights(s.f, s.windage, s.elevation));
 }
 
 void frame::drawArm(Simulator& s, float ax, float ay)

@@ -16,7 +16,8 @@ struct SightPlacement {
 // Replaces the whole image with the background that targetPosition selects (none for a value
 // outside the table: the image then keeps what it held).
 void repaintBackground(Simulator& s);
-// Sets Left, then Top, of mm1, mm3, mm2 and mmu, in that order.
+// Sets Left, then Top, of mm1, mm3, mm2 and mmu, in that order, and logs the sights as the frame
+// leaves them for the shot analysis.
 void placeSights(Simulator& s, const SightPlacement& p);
 // Draws the arm sprite with its top-left corner at the anchor rounded half to even, saving the
 // background it covers into Фон.

@@ -20,13 +20,23 @@ constexpr std::array<Ring, 10> rings{{
 
 }  // namespace
 
-void otklonenie(Simulator& s, const Control& mark)
+double markDistance(const Control& mark)
 {
-    s.shotScore = 0;
     const float across = mark.Left - markCentreLeft;
     const float acrossSquared = across * across;
     const double down = mark.Top - double{markCentreTop};
-    const double d = std::sqrt(acrossSquared + down * down);
+    return std::sqrt(acrossSquared + down * down);
+}
+
+double ringRadius(int points)
+{
+    return rings.at(static_cast<std::size_t>(points - 1)).radius;
+}
+
+void otklonenie(Simulator& s, const Control& mark)
+{
+    s.shotScore = 0;
+    const double d = markDistance(mark);
     for (const Ring& ring : rings)
         if (d < ring.radius)
             s.shotScore = ring.points;

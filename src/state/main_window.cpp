@@ -58,6 +58,7 @@ MainWindow::MainWindow(const ScenePictures& pictures, TimerQueue& timers, SoundP
     , Barza(button("БЪРЗА СТРЕЛБА"))
     , Основа(pictures.rangeTargetPlate3)
     , Command1(button("Мишена"))
+    , Analysis(button("Анализ"))
     , mm1(sightPiece(0, 0, 15, 15, 20))
     , mmu(sightPiece(23, 0, 2, 2, 20))
     , mm2(sightPiece(33, 0, 15, 15, 20))
@@ -87,6 +88,7 @@ MainWindow::MainWindow(const ScenePictures& pictures, TimerQueue& timers, SoundP
         place(i(k), 0, 32.0f * static_cast<float>(k - 1), 25, 19);
     place(i(11), 0, 320, 49, 24);
     place(Command1, 0, 352, 65, 25);
+    place(Analysis, 0, 384, 65, 25);
 
     mi.Left = bullOnPlate3.Left;
     mi.Top = bullOnPlate3.Top;

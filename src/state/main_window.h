@@ -41,6 +41,7 @@ public:
     TextBox& i(int k) { return m_scoreBoxes.at(k - 1); }  // i(1) .. i(10) the shots, i(11) the total
     const TextBox& i(int k) const { return m_scoreBoxes.at(k - 1); }
     Button Command1;
+    Button Analysis;
     PictureBox mm1;
     PictureBox mmu;
     PictureBox mm2;

@@ -6,6 +6,7 @@
 #include "state/exercise_state.h"
 #include "state/main_window.h"
 #include "state/scene_pictures.h"
+#include "state/shot_log.h"
 #include "state/target_controls.h"
 
 #include <string>
@@ -16,7 +17,10 @@
 class Simulator : public ExerciseState {
 public:
     Simulator(const ScenePictures& pictures, SoundPlayer& player, std::string appFolder)
-        : AppPath(std::move(appFolder)), f(pictures, timers, player), proverka(targetCaption)
+        : AppPath(std::move(appFolder))
+        , f(pictures, timers, player)
+        , proverka(targetCaption)
+        , analysisWindow("АНАЛИЗ НА СТРЕЛБАТА")
     {
     }
     Simulator(const Simulator&) = delete;
@@ -26,5 +30,7 @@ public:
     TimerQueue timers;
     MainWindow f;
     TargetWindow proverka;
+    FormWindow analysisWindow;  // the shot analysis, shown in front by the button Analysis
     frame::Composition composition;  // what the frames have left in the image of f.Основа
+    ShotLog shotLog;                 // what the shot analysis reads
 };

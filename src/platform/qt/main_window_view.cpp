@@ -85,10 +85,8 @@ void MainWindowView::sync()
     }
 
     syncPlace(*m_frame1, m_f.Frame1, units::twipsPerPixel);
-    for (BarButton& b : m_barButtons) {
-        syncPlace(*b.widget, *b.model, units::twipsPerPixel);
-        syncCaption(*b.widget, b.model->Caption, b.shownCaption);
-    }
+    for (ShownButton& b : m_barButtons)
+        syncButton(b, units::twipsPerPixel);
     syncPlace(*m_border, m_f.Основа, units::twipsPerPixel);
     m_range->sync();
 }

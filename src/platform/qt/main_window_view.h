@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/range_view.h"
+#include "platform/qt/widget_sync.h"
 
 #include <QWidget>
 
@@ -45,12 +46,7 @@ private:
     MainWindow& m_f;
     MainWindowIntents m_intents;
     QWidget* m_frame1 = nullptr;
-    struct BarButton {
-        QPushButton* widget;
-        const Button* model;
-        std::string shownCaption;
-    };
-    std::array<BarButton, 3> m_barButtons{};
+    std::array<ShownButton, 3> m_barButtons{};
     QWidget* m_border = nullptr;
     RangeView* m_range = nullptr;
     std::uint64_t m_raisedSerial = 0;

@@ -61,9 +61,14 @@ RangeView::RangeView(MainWindow& f, RangeIntents intents, ControlIntents control
         });
         m_scoreBoxes.at(k - 1) = box;
     }
-    m_command1 = childWidget<QPushButton>(this, "Command1");
-    m_command1->setAutoDefault(false);
-    connect(m_command1, &QPushButton::clicked, this, [this] { m_controls.pressed(m_f.Command1); });
+    const std::array<std::pair<Button*, const char*>, 2> buttons{{{&m_f.Command1, "Command1"}, {&m_f.Analysis, "Analysis"}}};
+    for (std::size_t n = 0; n < buttons.size(); ++n) {
+        auto* widget = childWidget<QPushButton>(this, buttons[n].second);
+        widget->setAutoDefault(false);
+        Button* model = buttons[n].first;
+        connect(widget, &QPushButton::clicked, this, [this, model] { m_controls.pressed(*model); });
+        m_buttons.at(n) = {widget, model, {}};
+    }
 }
 
 const PictureBox& RangeView::piece(int n) const
@@ -90,8 +95,8 @@ void RangeView::sync()
         syncPlace(box, m_f.i(k));
         syncText(box, m_f.i(k).text(), m_shownText.at(k - 1));
     }
-    syncPlace(*m_command1, m_f.Command1);
-    syncCaption(*m_command1, m_f.Command1.Caption, m_shownCaption);
+    for (ShownButton& b : m_buttons)
+        syncButton(b);
 
     scheduleRepaint(m_f.Основа.takeRefreshed());
     for (int n = 0; n < pieceCount; ++n) {

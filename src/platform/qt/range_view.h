@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/widget_sync.h"
 #include "platform/rect.h"
 
 #include <QWidget>
@@ -57,8 +58,7 @@ private:
     ControlIntents m_controls;
     std::array<QLineEdit*, 11> m_scoreBoxes{};
     std::array<std::string, 11> m_shownText;
-    QPushButton* m_command1 = nullptr;
-    std::string m_shownCaption;
+    std::array<ShownButton, 2> m_buttons{};  // Command1 and Analysis
     std::array<Rect, pieceCount> m_shownPieces{};
     bool m_leftPressed = false;
 };

@@ -10,6 +10,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <array>
+#include <functional>
 #include <utility>
 
 // One event from its start to its end. Showing a window or setting a widget's text can send
@@ -43,6 +46,7 @@ Shell::Shell(Simulator& s)
     , m_clock([this] { Event tick(*this); })
     , m_main(s.f, mainWindowIntents())
     , m_target(s.proverka, targetWindowIntents())
+    , m_analysis(s.analysisWindow, s.shotLog)
 {
 }
 
@@ -99,11 +103,17 @@ void Shell::start()
 // The window brought to the front last is raised last, so that it ends up in front.
 void Shell::sync()
 {
-    if (m_s.f.raiseSerial() > m_s.proverka.raiseSerial()) {
-        m_target.sync();
-        m_main.sync();
-    } else {
-        m_main.sync();
-        m_target.sync();
-    }
+    struct Shown {
+        std::uint64_t raiseSerial;
+        std::function<void()> sync;
+    };
+    std::array<Shown, 3> windows{{
+        {m_s.f.raiseSerial(), [this] { m_main.sync(); }},
+        {m_s.proverka.raiseSerial(), [this] { m_target.sync(); }},
+        {m_s.analysisWindow.raiseSerial(), [this] { m_analysis.sync(); }},
+    }};
+    std::sort(windows.begin(), windows.end(),
+              [](const Shown& a, const Shown& b) { return a.raiseSerial < b.raiseSerial; });
+    for (const Shown& w : windows)
+        w.sync();
 }

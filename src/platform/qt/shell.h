@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/analysis_window_view.h"
 #include "platform/qt/main_window_view.h"
 #include "platform/qt/target_window_view.h"
 #include "platform/qt/timer_driver.h"
@@ -28,5 +29,6 @@ private:
     TimerDriver m_clock;
     MainWindowView m_main;
     TargetWindowView m_target;
+    AnalysisWindowView m_analysis;
     bool m_handlingEvent = false;
 };

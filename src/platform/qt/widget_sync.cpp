@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -36,4 +37,10 @@ void syncText(QLineEdit& edit, const std::string& text, std::string& shown)
         return;
     shown = text;
     edit.setText(QString::fromStdString(text));
+}
+
+void syncButton(ShownButton& button, float unitsPerPixel)
+{
+    syncPlace(*button.widget, *button.model, unitsPerPixel);
+    syncCaption(*button.widget, button.model->Caption, button.caption);
 }

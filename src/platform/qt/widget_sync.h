@@ -8,7 +8,15 @@
 
 class QAbstractButton;
 class QLineEdit;
+class QPushButton;
 class QWidget;
+
+// A push button that shows a model's button, with the caption it shows.
+struct ShownButton {
+    QPushButton* widget = nullptr;
+    Button* model = nullptr;
+    std::string caption;
+};
 
 // Helpers that bring a widget up to date with its control. Each one touches the widget only
 // where the control differs from what the widget shows.
@@ -20,3 +28,4 @@ void syncPlace(QWidget& widget, const Control& c, float unitsPerPixel = 1);
 // `shown` remembers the caption the button shows, so that an unchanged one costs no conversion.
 void syncCaption(QAbstractButton& button, const std::string& caption, std::string& shown);
 void syncText(QLineEdit& edit, const std::string& text, std::string& shown);
+void syncButton(ShownButton& button, float unitsPerPixel = 1);

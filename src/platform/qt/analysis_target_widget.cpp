@@ -1,0 +1,102 @@
+#include "platform/qt/analysis_target_widget.h"
+
+#include "shot/ring_scoring.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The face shown reaches this far from its centre, in mm: the 1-ring and a margin.
+constexpr double shownReach = 75;
+// The rings from the 7 inwards lie on the black.
+constexpr int firstRingOnBlack = 7;
+
+const QColor paper{246, 243, 233};
+const QColor black{20, 20, 20};
+const QColor markFill{240, 140, 20};
+const QColor earlierAim{40, 110, 220};
+const QColor finalAim{220, 30, 30};
+const QColor meanCross{20, 170, 60};
+
+}  // namespace
+
+AnalysisTargetWidget::AnalysisTargetWidget(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("analysisTarget"));
+    setAccessibleName(QStringLiteral("Мишена с попаденията"));
+    setMinimumSize(260, 260);
+}
+
+void AnalysisTargetWidget::display(std::vector<FacePoint> landings, std::optional<FacePoint> meanPoint,
+                                std::vector<TracePoint> trace)
+{
+    m_landings = std::move(landings);
+    m_meanPoint = meanPoint;
+    m_trace = std::move(trace);
+    update();
+}
+
+void AnalysisTargetWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), palette().window());
+
+    // Millimetres on the face, y up, centred in the widget.
+    const double scale = std::min(width(), height()) / (2 * shownReach);
+    painter.translate(width() / 2.0, height() / 2.0);
+    const auto at = [scale](FacePoint p) { return QPointF(p.x * scale, -p.y * scale); };
+    const auto ring = [&](int points) {
+        const double r = ringRadius(points) * scale;
+        return QRectF(-r, -r, 2 * r, 2 * r);
+    };
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(paper);
+    painter.drawEllipse(ring(1));
+    painter.setBrush(black);
+    painter.drawEllipse(ring(firstRingOnBlack));
+    painter.setBrush(Qt::NoBrush);
+    for (int points = 1; points <= 10; ++points) {
+        painter.setPen(QPen(points >= firstRingOnBlack ? paper : black, 1));
+        painter.drawEllipse(ring(points));
+    }
+
+    QPainterPath earlier, final;
+    for (std::size_t n = 0; n < m_trace.size(); ++n) {
+        QPainterPath& path = m_trace[n].final ? final : earlier;
+        const QPointF p = at(m_trace[n].at);
+        if (path.isEmpty())
+            path.moveTo(n > 0 ? at(m_trace[n - 1].at) : p);
+        path.lineTo(p);
+    }
+    painter.setPen(QPen(earlierAim, 1.5));
+    painter.drawPath(earlier);
+    painter.setPen(QPen(finalAim, 2));
+    painter.drawPath(final);
+
+    const double markRadius = std::max(4.0, 2.2 * scale);
+    QFont numbers = font();
+    numbers.setPixelSize(static_cast<int>(markRadius * 1.4));
+    painter.setFont(numbers);
+    for (std::size_t n = 0; n < m_landings.size(); ++n) {
+        const QPointF p = at(m_landings[n]);
+        const QRectF mark(p.x() - markRadius, p.y() - markRadius, 2 * markRadius, 2 * markRadius);
+        painter.setPen(QPen(black, 1));
+        painter.setBrush(markFill);
+        painter.drawEllipse(mark);
+        painter.drawText(mark, Qt::AlignCenter, QString::number(n + 1));
+    }
+
+    if (m_meanPoint) {
+        const QPointF p = at(*m_meanPoint);
+        const double arm = 1.5 * markRadius;
+        painter.setPen(QPen(meanCross, 2.5));
+        painter.drawLine(p - QPointF(arm, 0), p + QPointF(arm, 0));
+        painter.drawLine(p - QPointF(0, arm), p + QPointF(0, arm));
+    }
+}

@@ -1,0 +1,194 @@
+#include "platform/qt/analysis_window_view.h"
+
+#include "analysis/figure_text.h"
+#include "analysis/series_figures.h"
+#include "platform/form.h"
+#include "platform/qt/analysis_target_widget.h"
+#include "state/shot_log.h"
+
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QStringList>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QString figure(double value)
+{
+    return QString::fromStdString(oneDecimal(value));
+}
+
+QString point(FacePoint p)
+{
+    return QStringLiteral("X %1   Y %2").arg(figure(p.x), figure(p.y));
+}
+
+QTableWidget* table(QWidget* parent, const char* name, const QString& spokenName, const QStringList& headers)
+{
+    auto* t = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setAccessibleName(spokenName);
+    t->setHorizontalHeaderLabels(headers);
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return t;
+}
+
+void setRow(QTableWidget& t, int row, const QStringList& cells)
+{
+    for (int column = 0; column < cells.size(); ++column) {
+        auto* item = new QTableWidgetItem(cells[column]);
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        t.setItem(row, column, item);
+    }
+}
+
+// A figure of the series beside its caption; a screen reader reads it under the caption.
+QLabel* figureRow(QFormLayout& form, const char* name, const QString& caption)
+{
+    auto* value = new QLabel;
+    value->setObjectName(QString::fromLatin1(name));
+    value->setAccessibleName(caption);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* label = new QLabel(caption + QLatin1Char(':'));
+    label->setBuddy(value);
+    form.addRow(label, value);
+    return value;
+}
+
+}  // namespace
+
+AnalysisWindowView::AnalysisWindowView(const FormWindow& window, const ShotLog& log) : m_window(window), m_log(log) {}
+
+AnalysisWindowView::~AnalysisWindowView()
+{
+    delete m_widget;
+}
+
+void AnalysisWindowView::sync()
+{
+    if (m_window.state() == WindowState::NotLoaded) {
+        if (m_widget)
+            m_widget->hide();
+        return;
+    }
+    if (m_window.raiseSerial() > m_raisedSerial) {
+        m_raisedSerial = m_window.raiseSerial();
+        if (!m_widget)
+            make();
+        m_widget->show();
+        m_widget->raise();
+        m_widget->activateWindow();
+    }
+    if (m_widget && m_log.revision() != m_shownRevision) {
+        m_shownRevision = m_log.revision();
+        showSeries();
+    }
+}
+
+void AnalysisWindowView::make()
+{
+    m_widget = new QWidget;
+    m_widget->setObjectName(QStringLiteral("analysis"));
+    m_widget->setWindowTitle(QString::fromStdString(m_window.Caption));
+    m_widget->setAttribute(Qt::WA_QuitOnClose, false);
+
+    m_target = new AnalysisTargetWidget(m_widget);
+    m_shots = table(m_widget, "shots", QStringLiteral("Изстрели от серията"),
+                    {QStringLiteral("№"), QStringLiteral("Точки"), QStringLiteral("Десетични"),
+                     QStringLiteral("Попадение\nX"), QStringLiteral("Попадение\nY"), QStringLiteral("Задържане\nX"),
+                     QStringLiteral("Задържане\nY"), QStringLiteral("Мушка\nX"), QStringLiteral("Мушка\nY"),
+                     QStringLiteral("Поправки\nX"), QStringLiteral("Поправки\nY")});
+    QObject::connect(m_shots, &QTableWidget::itemSelectionChanged, m_widget, [this] { showChosenShot(); });
+    m_earlier = table(m_widget, "earlier", QStringLiteral("По-ранни серии"),
+                      {QStringLiteral("Изстрели"), QStringLiteral("Точки"), QStringLiteral("Десетични"),
+                       QStringLiteral("Група, мм")});
+
+    auto* figures = new QFormLayout;
+    m_points = figureRow(*figures, "points", QStringLiteral("Точки"));
+    m_decimal = figureRow(*figures, "decimal", QStringLiteral("Десетични точки"));
+    m_meanPoint = figureRow(*figures, "meanPoint", QStringLiteral("Средна точка на попадение, мм"));
+    m_groupSize = figureRow(*figures, "groupSize", QStringLiteral("Група, мм"));
+    m_suggested = figureRow(*figures, "suggested", QStringLiteral("Поправки за центъра"));
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(new QLabel(QStringLiteral("Серия")));
+    side->addWidget(m_shots, 3);
+    side->addLayout(figures);
+    side->addWidget(new QLabel(QStringLiteral("По-ранни серии")));
+    side->addWidget(m_earlier, 1);
+    auto* whole = new QHBoxLayout(m_widget);
+    whole->addWidget(m_target, 1);
+    whole->addLayout(side, 2);
+
+    m_widget->resize(1200, 640);
+    QRect place = m_widget->frameGeometry();
+    place.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    m_widget->move(place.topLeft());
+}
+
+void AnalysisWindowView::showSeries()
+{
+    const std::vector<LoggedShot>& series = m_log.series();
+    m_shots->setRowCount(static_cast<int>(series.size()));
+    for (std::size_t n = 0; n < series.size(); ++n) {
+        const LoggedShot& shot = series[n];
+        const FacePoint landing = landingPoint(shot.mark);
+        const LandingParts parts = landingParts(shot.sights);
+        setRow(*m_shots, static_cast<int>(n),
+               {QString::number(n + 1), QString::number(shot.mark.points), figure(decimalScore(shot.mark)),
+                figure(landing.x), figure(landing.y), figure(parts.hold.x), figure(parts.hold.y),
+                figure(parts.alignment.x), figure(parts.alignment.y), figure(parts.settings.x),
+                figure(parts.settings.y)});
+    }
+
+    const SeriesFigures figures = seriesFigures(marksOf(series));
+    const SuggestedSettings suggested = suggestedSettings(series);
+    m_points->setText(QString::number(figures.points));
+    m_decimal->setText(figure(figures.decimal));
+    m_meanPoint->setText(series.empty() ? QString() : point(figures.meanPoint));
+    m_groupSize->setText(series.empty() ? QString() : figure(figures.groupSize));
+    m_suggested->setText(series.empty() ? QString()
+                                        : QStringLiteral("странична %1, по височина %2")
+                                              .arg(suggested.windage)
+                                              .arg(suggested.elevation));
+
+    const auto& earlier = m_log.earlier();
+    m_earlier->setRowCount(static_cast<int>(earlier.size()));
+    for (std::size_t n = 0; n < earlier.size(); ++n) {
+        const SeriesFigures f = seriesFigures(earlier[earlier.size() - 1 - n]);
+        setRow(*m_earlier, static_cast<int>(n),
+               {QString::number(f.shots), QString::number(f.points), figure(f.decimal), figure(f.groupSize)});
+    }
+
+    if (!series.empty())
+        m_shots->selectRow(static_cast<int>(series.size()) - 1);
+    showChosenShot();
+}
+
+void AnalysisWindowView::showChosenShot()
+{
+    const std::vector<LoggedShot>& series = m_log.series();
+    std::vector<FacePoint> landings;
+    for (const LoggedShot& shot : series)
+        landings.push_back(landingPoint(shot.mark));
+    const QList<QTableWidgetItem*> chosen = m_shots->selectedItems();
+    const int row = chosen.isEmpty() ? static_cast<int>(series.size()) - 1 : chosen.front()->row();
+    std::vector<TracePoint> trace;
+    if (row >= 0 && row < static_cast<int>(series.size()))
+        trace = aimTrace(series[static_cast<std::size_t>(row)]);
+    std::optional<FacePoint> mean;
+    if (!series.empty())
+        mean = seriesFigures(marksOf(series)).meanPoint;
+    m_target->display(std::move(landings), mean, std::move(trace));
+}

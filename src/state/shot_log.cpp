@@ -1,0 +1,49 @@
+#include "state/shot_log.h"
+
+#include "state/main_window.h"
+
+#include <utility>
+
+SightReading readSights(const MainWindow& f, std::int16_t windage, std::int32_t elevation)
+{
+    return {
+        .mm1Left = f.mm1.Left, .mm1Top = f.mm1.Top,
+        .mmuLeft = f.mmu.Left, .mmuTop = f.mmu.Top,
+        .miLeft = f.mi.Left,   .miTop = f.mi.Top,   .miWidth = f.mi.Width, .miHeight = f.mi.Height,
+        .windage = windage,    .elevation = elevation,
+    };
+}
+
+void ShotLog::aimed(Millis time, const SightReading& sights)
+{
+    if (m_aim.size() < aimCapacity) {
+        m_aim.push_back({time, sights});
+        return;
+    }
+    m_aim[m_aimStart] = {time, sights};
+    m_aimStart = (m_aimStart + 1) % aimCapacity;
+}
+
+void ShotLog::scored(Millis time, const SightReading& sights, const Control& mark, int points)
+{
+    LoggedShot shot{{mark.Left, mark.Top, points}, time, sights, {}};
+    for (std::size_t n = 0; n < m_aim.size(); ++n) {
+        const AimSample& sample = m_aim[(m_aimStart + n) % m_aim.size()];
+        if (sample.time >= time - traceSpan && sample.time <= time)
+            shot.aim.push_back(sample);
+    }
+    m_series.push_back(std::move(shot));
+    ++m_revision;
+}
+
+void ShotLog::seriesEnded()
+{
+    if (m_series.empty())
+        return;
+    std::vector<MarkedShot> marks;
+    for (const LoggedShot& shot : m_series)
+        marks.push_back(shot.mark);
+    m_earlier.push_back(std::move(marks));
+    m_series.clear();
+    ++m_revision;
+}
