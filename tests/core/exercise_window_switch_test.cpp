@@ -91,3 +91,16 @@ TEST(SeriesTotal, TypedIntoTheTotalBoxBringsUpTheTargetWindow)
 }
 
 }  // namespace
+
+TEST(Analysis, ShowsItsWindowInFrontAndChangesNothingElse)
+{
+    Harness h;
+    h.s.f.Command1.click();
+    const auto targetRaised = h.s.proverka.raiseSerial();
+    h.s.f.Analysis.click();
+    EXPECT_EQ(h.s.analysisWindow.state(), WindowState::Shown);
+    EXPECT_GT(h.s.analysisWindow.raiseSerial(), targetRaised);
+    EXPECT_EQ(h.s.targetShown, 1);
+    EXPECT_EQ(h.s.proverka.raiseSerial(), targetRaised);
+    EXPECT_EQ(h.s.shotNumber, 0);
+}

@@ -4,14 +4,13 @@
 #include "analysis/series_figures.h"
 #include "platform/form.h"
 #include "platform/qt/analysis_target_widget.h"
+#include "platform/qt/centred_window.h"
 #include "state/shot_log.h"
 
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
 #include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -84,9 +83,12 @@ void AnalysisWindowView::sync()
     }
     if (m_window.raiseSerial() > m_raisedSerial) {
         m_raisedSerial = m_window.raiseSerial();
-        if (!m_widget)
+        if (m_widget) {
+            m_widget->show();
+        } else {
             make();
-        m_widget->show();
+            m_widget->showCentred();
+        }
         m_widget->raise();
         m_widget->activateWindow();
     }
@@ -98,7 +100,7 @@ void AnalysisWindowView::sync()
 
 void AnalysisWindowView::make()
 {
-    m_widget = new QWidget;
+    m_widget = new CentredWindow;
     m_widget->setObjectName(QStringLiteral("analysis"));
     m_widget->setWindowTitle(QString::fromStdString(m_window.Caption));
     m_widget->setAttribute(Qt::WA_QuitOnClose, false);
@@ -132,9 +134,6 @@ void AnalysisWindowView::make()
     whole->addLayout(side, 2);
 
     m_widget->resize(1200, 640);
-    QRect place = m_widget->frameGeometry();
-    place.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
-    m_widget->move(place.topLeft());
 }
 
 void AnalysisWindowView::showSeries()

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class AnalysisTargetWidget;
+class CentredWindow;
 class FormWindow;
 class QLabel;
 class QTableWidget;
@@ -30,7 +31,7 @@ private:
 
     const FormWindow& m_window;
     const ShotLog& m_log;
-    QWidget* m_widget = nullptr;
+    CentredWindow* m_widget = nullptr;
     AnalysisTargetWidget* m_target = nullptr;
     QTableWidget* m_shots = nullptr;
     QTableWidget* m_earlier = nullptr;

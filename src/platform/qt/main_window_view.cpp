@@ -10,7 +10,6 @@
 #include <QIcon>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 
 #include <utility>
 
@@ -76,8 +75,7 @@ void MainWindowView::sync()
     if (m_f.raiseSerial() > m_raisedSerial) {
         m_raisedSerial = m_f.raiseSerial();
         if (isHidden()) {
-            centreOnScreen();
-            show();
+            showCentred();
         } else {
             raise();
             activateWindow();
@@ -91,27 +89,15 @@ void MainWindowView::sync()
     m_range->sync();
 }
 
-// Centres the outer window on its screen. Before the window manager has framed the window its
-// frame is not known; the window is centred again once it is.
-void MainWindowView::centreOnScreen()
-{
-    QRect outer = frameGeometry();
-    outer.moveCenter(screen()->availableGeometry().center());
-    move(outer.topLeft());
-}
-
 void MainWindowView::resizeEvent(QResizeEvent*)
 {
     reportOuterWidth();
 }
 
 // The window manager's frame shows as a move of the window: from then on the outer width is known.
-void MainWindowView::moveEvent(QMoveEvent*)
+void MainWindowView::moveEvent(QMoveEvent* event)
 {
-    if (!m_centredInFrame && frameGeometry() != geometry()) {
-        m_centredInFrame = true;
-        centreOnScreen();
-    }
+    CentredWindow::moveEvent(event);
     if (frameGeometry().width() != m_reportedWidth)
         reportOuterWidth();
 }

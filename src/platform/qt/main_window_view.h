@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/centred_window.h"
 #include "platform/qt/range_view.h"
 #include "platform/qt/widget_sync.h"
 
@@ -26,7 +27,7 @@ struct MainWindowIntents {
 
 // The main window f on the screen: the button bar and the range view at their model places, on
 // the grey background. Nothing is laid out or scaled; what does not fit is cut off.
-class MainWindowView : public QWidget {
+class MainWindowView : public CentredWindow {
 public:
     MainWindowView(MainWindow& f, MainWindowIntents intents);
 
@@ -40,7 +41,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void centreOnScreen();
     void reportOuterWidth();
 
     MainWindow& m_f;
@@ -51,5 +51,4 @@ private:
     RangeView* m_range = nullptr;
     std::uint64_t m_raisedSerial = 0;
     int m_reportedWidth = -1;
-    bool m_centredInFrame = false;
 };
