@@ -31,22 +31,6 @@ expect_target_on() {
   done
 }
 
-# The bar of exercise buttons is centred on the outer width of the window, frame included.
-button_bar_left() {
-  local extents left=0 right=0
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -o '[0-9, ]*$')
-  [[ -n $extents ]] && IFS=', ' read -r left right _ <<<"$extents"
-  window_geometry "$1" || return 1
-  echo $(((WIN_WIDTH + left + right - 697) / 2))
-}
-
-# Presses the button of the bar of window $1 whose left edge is $2 pixels into the bar.
-press_button() {
-  local bar
-  bar=$(button_bar_left "$1") || return 1
-  click_at "$1" $((bar + $2 + 60)) 24
-}
-readonly BAVNA=0 BARZA=560
 
 ms_since() {
   echo $((($(date +%s%N) - $1) / 1000000))

@@ -213,6 +213,23 @@ click_at() {
   xdotool click "${4:-1}"
 }
 
+# The bar of exercise buttons is centred on the outer width of the window, frame included.
+button_bar_left() {
+  local extents left=0 right=0
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -o '[0-9, ]*$')
+  [[ -n $extents ]] && IFS=', ' read -r left right _ <<<"$extents"
+  window_geometry "$1" || return 1
+  echo $(((WIN_WIDTH + left + right - 697) / 2))
+}
+
+# Presses the button of the bar of window $1 whose left edge is $2 pixels into the bar.
+press_button() {
+  local bar
+  bar=$(button_bar_left "$1") || return 1
+  click_at "$1" $((bar + $2 + 60)) 24
+}
+readonly BAVNA=0 RESTART=272 BARZA=560
+
 # ---- the screen -----------------------------------------------------------------------------
 
 # Saves the screen, or with $2 the part of it that window $2 covers, to the PNG file $1. Taking

@@ -80,6 +80,15 @@ void AnalysisTargetWidget::paintEvent(QPaintEvent*)
     painter.drawPath(final);
 
     const double markRadius = std::max(4.0, 2.2 * scale);
+    // The marks over the cross: where every shot went together, they still show.
+    if (m_meanPoint) {
+        const QPointF p = at(*m_meanPoint);
+        const double arm = 1.5 * markRadius;
+        painter.setPen(QPen(meanCross, 2.5));
+        painter.drawLine(p - QPointF(arm, 0), p + QPointF(arm, 0));
+        painter.drawLine(p - QPointF(0, arm), p + QPointF(0, arm));
+    }
+
     QFont numbers = font();
     numbers.setPixelSize(static_cast<int>(markRadius * 1.4));
     painter.setFont(numbers);
@@ -90,13 +99,5 @@ void AnalysisTargetWidget::paintEvent(QPaintEvent*)
         painter.setBrush(markFill);
         painter.drawEllipse(mark);
         painter.drawText(mark, Qt::AlignCenter, QString::number(n + 1));
-    }
-
-    if (m_meanPoint) {
-        const QPointF p = at(*m_meanPoint);
-        const double arm = 1.5 * markRadius;
-        painter.setPen(QPen(meanCross, 2.5));
-        painter.drawLine(p - QPointF(arm, 0), p + QPointF(arm, 0));
-        painter.drawLine(p - QPointF(0, arm), p + QPointF(0, arm));
     }
 }
