@@ -70,6 +70,10 @@ wait_until_settled "$target" || fail "the target window did not come to rest"
 step "Мишена"
 click_at "$target" 100 450 1 || fail "no click on the fresh target window"
 step "a click on the target window"
+click_at "$WIN" $((VIEW_X + 30)) $((VIEW_Y + 396)) 1 || fail "could not press Анализ"
+wait_for_window "АНАЛИЗ НА СТРЕЛБАТА" 60 >/dev/null || fail "Анализ brought up no analysis window"
+step "Анализ"
+activate_window "$WIN"
 for n in {1..10}; do
   shoot $((350 + 3 * n)) $((140 - 5 * n))
 done
