@@ -7,8 +7,7 @@
 #include <memory>
 #include <optional>
 
-// A picture box: its design picture, and the persistent image that drawing goes into (its device
-// context). The picture is shared, never copied, among the boxes that show it; a box gets an image
+// A picture box: its design picture, and the persistent image that drawing goes into. The picture is shared, never copied, among the boxes that show it; a box gets an image
 // of its own only when something first draws into it, and until then shows its picture. The image
 // stays as drawn until overwritten; Refresh hands what was drawn since to the screen.
 //
@@ -24,8 +23,6 @@ public:
     const Raster& image() const { return m_image ? *m_image : *m_picture; }
     // The image for drawing into the given area of it; the area is shown at the next Refresh.
     Raster& drawInto(const Rect& area);
-    // The image for drawing anywhere in it.
-    Raster& hDC() { return drawInto(image().bounds()); }
 
     float ScaleWidth() const { return static_cast<float>(image().width()); }
     float ScaleHeight() const { return static_cast<float>(image().height()); }

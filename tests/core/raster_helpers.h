@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/picture_box.h"
 #include "platform/raster.h"
 
 #include <algorithm>
@@ -27,4 +28,10 @@ inline bool samePixels(const Raster& a, const Raster& b)
         if (std::memcmp(a.row(y), b.row(y), static_cast<std::size_t>(a.width()) * sizeof(std::uint32_t)) != 0)
             return false;
     return true;
+}
+
+// A picture box's image, for drawing anywhere in it: the box counts all of it as drawn.
+inline Raster& drawAnywhere(PictureBox& box)
+{
+    return box.drawInto(box.image().bounds());
 }

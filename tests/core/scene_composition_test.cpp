@@ -146,7 +146,7 @@ public:
     {
         const Raster patch(pick(1, 200), pick(1, 200), rgb(pick(0, 255), 7, 7));
         const int x = pick(-100, 1023), y = pick(-100, 767);
-        bitBlt(h.s.f.Основа.hDC(), x, y, patch.width(), patch.height(), patch, 0, 0, RasterOp::SRCCOPY);
+        bitBlt(drawAnywhere(h.s.f.Основа), x, y, patch.width(), patch.height(), patch, 0, 0, RasterOp::SRCCOPY);
         bitBlt(reference.image, x, y, patch.width(), patch.height(), patch, 0, 0, RasterOp::SRCCOPY);
     }
 
@@ -155,7 +155,7 @@ public:
     {
         const Raster patch(pick(1, 40), pick(1, 300), pick(0, 1) ? rgb(255, 255, 255) : rgb(pick(0, 255), 99, 1));
         const int x = pick(-20, 122), y = pick(-20, 767);
-        Raster& layer = pick(0, 1) ? h.s.f.Бяло.hDC() : h.s.f.Черно.hDC();
+        Raster& layer = pick(0, 1) ? drawAnywhere(h.s.f.Бяло) : drawAnywhere(h.s.f.Черно);
         bitBlt(layer, x, y, patch.width(), patch.height(), patch, 0, 0, RasterOp::SRCCOPY);
     }
 
@@ -218,7 +218,7 @@ TEST_P(ArmPicturesOfAnotherSize, AreDrawnAsTheThreeTransfersDrawThem)
     PictureBox& box = GetParam() == Resized::Фон ? f.Фон : GetParam() == Resized::Бяло ? f.Бяло : f.Черно;
     Raster cropped(100, 500);
     bitBlt(cropped, 0, 0, 100, 500, box.image(), 10, 0, RasterOp::SRCCOPY);
-    box.hDC() = cropped;
+    drawAnywhere(box) = cropped;
     run.reference.saved = f.Фон.image();
     expectAsTheFullComposition(run, 150);
 }

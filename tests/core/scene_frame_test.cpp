@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BackgroundRepaint, CopiesTheDesignPictureNotWhatWasDrawnIntoTheBox)
 {
     Harness h;
-    fillRaster(h.s.f.МаскаОснова.hDC(), rgb(1, 2, 3));
+    fillRaster(drawAnywhere(h.s.f.МаскаОснова), rgb(1, 2, 3));
     h.s.targetPosition = 3;
     frame::repaintBackground(h.s);
     EXPECT_EQ(pixelsOffBackground(h.s.f.Основа.image(), bluePlate3), 0);
