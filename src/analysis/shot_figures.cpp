@@ -16,10 +16,7 @@ double decimalScore(const MarkedShot& shot)
 {
     if (shot.points < 1 || shot.points > 10)
         return 0;
-    Control mark;
-    mark.Left = shot.markLeft;
-    mark.Top = shot.markTop;
-    const double d = markDistance(mark);
+    const double d = markDistance(shot.markLeft, shot.markTop);
     const double outer = ringRadius(shot.points);
     const double inner = shot.points == 10 ? 0 : ringRadius(shot.points + 1);
     return shot.points + std::min(0.9, std::floor(10 * (outer - d) / (outer - inner)) / 10);
@@ -29,8 +26,9 @@ LandingParts landingParts(const SightReading& r)
 {
     const double mm1Left = r.mm1Left, mm1Top = r.mm1Top, mmuLeft = r.mmuLeft, mmuTop = r.mmuTop;
     return {
-        .hold = {5 * ((mm1Left + 23) - (r.miLeft + double{r.miWidth} / 2)), -5 * (mm1Top - (r.miTop + double{r.miHeight}))},
-        .alignment = {25 * (mmuLeft - mm1Left - 21.45), -25 * (mmuTop - mm1Top - 0.15)},
+        .hold = {5 * ((mm1Left + sightLineLeft) - (r.miLeft + double{r.miWidth} / 2)),
+                 -5 * (mm1Top - (r.miTop + double{r.miHeight}))},
+        .alignment = {25 * (mmuLeft - mm1Left - levelBladeLeft), -25 * (mmuTop - mm1Top - levelBladeTop)},
         .settings = {-2.5 * r.windage, -2.5 * r.elevation},
     };
 }
@@ -46,6 +44,6 @@ std::vector<TracePoint> aimTrace(const LoggedShot& shot)
     std::vector<TracePoint> trace;
     trace.reserve(shot.aim.size());
     for (const AimSample& sample : shot.aim)
-        trace.push_back({wouldLand(sample.sights), sample.time >= shot.time - finalSpan});
+        trace.push_back({wouldLand(sample.sights), sample.time >= shot.time - 500});
     return trace;
 }

@@ -30,10 +30,9 @@ LandingParts landingParts(const SightReading& r);
 // Where a shot fired with these sights would land.
 FacePoint wouldLand(const SightReading& r);
 
-// A point of the aim before a shot; `final` for the last finalSpan before it.
+// A point of the aim before a shot, and whether it lies in the last half second before it.
 struct TracePoint {
     FacePoint at;
-    bool final = false;
+    bool lastHalfSecond = false;
 };
-inline constexpr Millis finalSpan = 500;
 std::vector<TracePoint> aimTrace(const LoggedShot& shot);

@@ -11,8 +11,9 @@
 // of its own only when something first draws into it, and until then shows its picture. The image
 // stays as drawn until overwritten; Refresh hands what was drawn since to the screen.
 //
-// A box is made with a generation number never given before, and any drawing gives it a new one:
-// a record of what a box held sees any change since, whoever made it, also a box put in its place.
+// A box is made with a generation number never given before, a copy keeps its original's (it holds
+// the same pixels), and any drawing gives it a new one: a record of what a box held sees any change
+// since, whoever made it, also a different box put in its place.
 class PictureBox : public Control {
 public:
     PictureBox() : PictureBox(std::make_shared<const Raster>()) {}
@@ -21,7 +22,8 @@ public:
     const Raster& Picture() const { return *m_picture; }
 
     const Raster& image() const { return m_image ? *m_image : *m_picture; }
-    // The image for drawing into the given area of it; the area is shown at the next Refresh.
+    // The image for drawing into the given area of it, now; the area is shown at the next Refresh.
+    // Each drawing asks anew: the reference is not kept past it.
     Raster& drawInto(const Rect& area);
 
     float ScaleWidth() const { return static_cast<float>(image().width()); }

@@ -20,11 +20,11 @@ constexpr std::array<Ring, 10> rings{{
 
 }  // namespace
 
-double markDistance(const Control& mark)
+double markDistance(float left, float top)
 {
-    const float across = mark.Left - markCentreLeft;
+    const float across = left - markCentreLeft;
     const float acrossSquared = across * across;
-    const double down = mark.Top - double{markCentreTop};
+    const double down = top - double{markCentreTop};
     return std::sqrt(acrossSquared + down * down);
 }
 
@@ -36,7 +36,7 @@ double ringRadius(int points)
 void otklonenie(Simulator& s, const Control& mark)
 {
     s.shotScore = 0;
-    const double d = markDistance(mark);
+    const double d = markDistance(mark.Left, mark.Top);
     for (const Ring& ring : rings)
         if (d < ring.radius)
             s.shotScore = ring.points;

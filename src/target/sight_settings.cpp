@@ -5,15 +5,6 @@
 #include <cstdint>
 #include <string>
 
-void Основа_MouseDown(Simulator& s, int Button, int, float, float)
-{
-    if (Button != 2)
-        return;
-    s.proverka.Show();
-    s.proverka->tHorizont.setText(std::to_string(s.windage));
-    s.proverka->tVertikal.setText(std::to_string(s.elevation));
-}
-
 void Horizont_Change(Simulator& s)
 {
     const std::int16_t hundred = 100;
@@ -25,9 +16,4 @@ void Vertikal_Change(Simulator& s)
 {
     s.elevation = std::int32_t{s.proverka->Vertikal.value()} - 100;
     s.proverka->tVertikal.setText(std::to_string(s.elevation));
-}
-
-void Form_Click(Simulator& s)
-{
-    s.f.Show();
 }

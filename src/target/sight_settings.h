@@ -2,7 +2,6 @@
 
 class Simulator;
 
-void Основа_MouseDown(Simulator& s, int Button, int Shift, float X, float Y);
+// The two sight bars of the target window set the windage and the elevation.
 void Horizont_Change(Simulator& s);
 void Vertikal_Change(Simulator& s);
-void Form_Click(Simulator& s);  // of the target window

@@ -1,6 +1,6 @@
 #include "exercise_buttons.h"
 #include "harness.h"
-#include "target/sight_settings.h"
+#include "target/target_window.h"
 
 #include <gtest/gtest.h>
 
@@ -90,8 +90,6 @@ TEST(SeriesTotal, TypedIntoTheTotalBoxBringsUpTheTargetWindow)
     EXPECT_EQ(h.s.proverka.loadSerial(), 1u);
 }
 
-}  // namespace
-
 TEST(Analysis, ShowsItsWindowInFrontAndChangesNothingElse)
 {
     Harness h;
@@ -104,3 +102,5 @@ TEST(Analysis, ShowsItsWindowInFrontAndChangesNothingElse)
     EXPECT_EQ(h.s.proverka.raiseSerial(), targetRaised);
     EXPECT_EQ(h.s.shotNumber, 0);
 }
+
+}  // namespace

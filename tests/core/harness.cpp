@@ -4,7 +4,7 @@
 #include "app/program.h"
 #include "scene/aim_tracking.h"
 #include "shot/strelba.h"
-#include "target/sight_settings.h"
+#include "target/target_window.h"
 
 std::uint32_t backgroundPixel(int blue, int x, int y)
 {

@@ -1,6 +1,6 @@
 #include "harness.h"
 
-#include "target/sight_settings.h"
+#include "target/target_window.h"
 
 #include <gtest/gtest.h>
 

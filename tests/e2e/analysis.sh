@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The shot analysis in the real program: the button under Мишена opens its window centred, a
-# precision series marks its ten shots there, and a series reset starts an empty series in it.
+# precision series marks its ten shots there, and a series reset starts an empty series in it and
+# lists the ended one.
 #   bash analysis.sh [program]
 set -uo pipefail
 if [[ -n ${1:-} ]]; then
@@ -18,6 +19,15 @@ mark_pixels() {
   width=$(identify -format '%w' "$1") || return 1
   convert "$1" -crop "$((width / 3))x10000+0+0" +repage -fuzz 12% -fill black +opaque "$MARK_COLOUR" \
     -fill white -opaque "$MARK_COLOUR" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# How many dark (text) pixels the screenshot $1 has where the list of earlier series lies: the
+# bottom of the window, right of the target.
+earlier_series_ink() {
+  local width height
+  read -r width height < <(identify -format '%w %h\n' "$1") || return 1
+  convert "$1" -crop "$((width * 2 / 3))x$((height * 15 / 100))+$((width / 3))+$((height * 82 / 100))" +repage \
+    -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:
 }
 
 # Brings window $1 to the front and takes its screenshot into $2.
@@ -53,6 +63,8 @@ activate_window "$win"
 press_button "$win" $RESTART || fail "could not press СМЯНА НА МИШЕНА"
 front_screenshot "$analysis" "$E2E_TMP/reset.png" || fail "no screenshot"
 (($(mark_pixels "$E2E_TMP/reset.png") == 0)) || fail "the marks of the ended series are still on the target"
+(($(earlier_series_ink "$E2E_TMP/reset.png") > $(earlier_series_ink "$E2E_TMP/series.png") + 20)) ||
+  fail "the ended series did not come into the list of earlier series"
 [[ -n $(find_windows "$ANALYSIS_CAPTION") ]] || fail "the series reset closed the analysis window"
 
 pass "the analysis window opens centred, marks the series and starts empty after a reset"

@@ -51,6 +51,7 @@ void MainWindowTest::buttonCaptions_data()
     QTest::newRow("Restart") << "Restart" << QStringLiteral("СМЯНА НА МИШЕНА");
     QTest::newRow("Barza") << "Barza" << QStringLiteral("БЪРЗА СТРЕЛБА");
     QTest::newRow("Command1") << "Command1" << QStringLiteral("Мишена");
+    QTest::newRow("Analysis") << "Analysis" << QStringLiteral("Анализ");
 }
 
 void MainWindowTest::buttonCaptions()
@@ -74,6 +75,7 @@ void MainWindowTest::controlsStandAtTheirPixelPlaces_data()
         QTest::addRow("i%d", k) << QStringLiteral("i%1").arg(k) << QRect(0, 32 * (k - 1), 25, 19);
     QTest::newRow("i11") << "i11" << QRect(0, 320, 49, 24);
     QTest::newRow("Command1") << "Command1" << QRect(0, 352, 65, 25);
+    QTest::newRow("Analysis") << "Analysis" << QRect(0, 384, 65, 25);
 }
 
 void MainWindowTest::controlsStandAtTheirPixelPlaces()

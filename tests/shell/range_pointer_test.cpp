@@ -69,6 +69,7 @@ void RangePointerTest::movesOverChildrenAreNotMovesOfTheView_data()
     QTest::newRow("i10") << 12 << 297;
     QTest::newRow("i11") << 24 << 332;
     QTest::newRow("Command1") << 32 << 364;
+    QTest::newRow("Analysis") << 32 << 396;
 }
 
 void RangePointerTest::movesOverChildrenAreNotMovesOfTheView()
@@ -169,6 +170,7 @@ void RangePointerTest::pressesOnChildrenBelongToThem_data()
     QTest::newRow("i2") << 12 << 41;
     QTest::newRow("i11") << 24 << 332;
     QTest::newRow("Command1") << 32 << 364;
+    QTest::newRow("Analysis") << 32 << 396;
 }
 
 // Command1 ignores all but the left button; what it ignores must not reach the view either.

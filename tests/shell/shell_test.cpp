@@ -45,7 +45,7 @@ private slots:
     void timersTickFromTheEventLoop();
     void timersCatchUpBeforeEveryHandler();
     void showBringsTheMainWindowToTheFront();
-    void closingUnloadsBothWindowsAndEndsTheEventLoop();
+    void closingUnloadsEveryWindowAndEndsTheEventLoop();
 };
 
 void ShellTest::startUpLoadsTheFormAndShowsTheWindow()
@@ -146,14 +146,21 @@ void ShellTest::showBringsTheMainWindowToTheFront()
     QTRY_VERIFY(rig.view().isActiveWindow());
 }
 
-void ShellTest::closingUnloadsBothWindowsAndEndsTheEventLoop()
+void ShellTest::closingUnloadsEveryWindowAndEndsTheEventLoop()
 {
     ShellRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(&rig.view()));
-    rig.inEvent([&] { rig.s.proverka.Show(); });
+    rig.inEvent([&] {
+        rig.s.proverka.Show();
+        rig.s.analysisWindow.Show();
+    });
+    QWidget* analysis = windowNamed(QStringLiteral("analysis"));
+    QVERIFY(analysis && analysis->isVisible());
     QTimer::singleShot(0, &rig.view(), [&] { rig.view().close(); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(rig.s.proverka.state(), WindowState::NotLoaded);
+    QCOMPARE(rig.s.analysisWindow.state(), WindowState::NotLoaded);
+    QVERIFY(analysis->isHidden());
     QCOMPARE(rig.s.f.state(), WindowState::NotLoaded);
     QVERIFY(rig.view().isHidden());
 }

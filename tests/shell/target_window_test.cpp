@@ -3,7 +3,7 @@
 #include "platform/qt/target_window_view.h"
 #include "platform/units.h"
 #include "shot/strelba.h"
-#include "target/sight_settings.h"
+#include "target/target_window.h"
 
 #include <QKeySequence>
 #include <QLabel>

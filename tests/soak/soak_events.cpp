@@ -1,7 +1,7 @@
 #include "soak_events.h"
 
 #include "state/simulator.h"
-#include "target/sight_settings.h"
+#include "target/target_window.h"
 
 #include <array>
 

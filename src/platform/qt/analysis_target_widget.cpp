@@ -19,7 +19,7 @@ const QColor paper{246, 243, 233};
 const QColor black{20, 20, 20};
 const QColor markFill{240, 140, 20};
 const QColor earlierAim{40, 110, 220};
-const QColor finalAim{220, 30, 30};
+const QColor lastHalfSecondAim{220, 30, 30};
 const QColor meanCross{20, 170, 60};
 
 }  // namespace
@@ -66,9 +66,9 @@ void AnalysisTargetWidget::paintEvent(QPaintEvent*)
         painter.drawEllipse(ring(points));
     }
 
-    QPainterPath earlier, final;
+    QPainterPath earlier, lastHalfSecond;
     for (std::size_t n = 0; n < m_trace.size(); ++n) {
-        QPainterPath& path = m_trace[n].final ? final : earlier;
+        QPainterPath& path = m_trace[n].lastHalfSecond ? lastHalfSecond : earlier;
         const QPointF p = at(m_trace[n].at);
         if (path.isEmpty())
             path.moveTo(n > 0 ? at(m_trace[n - 1].at) : p);
@@ -76,8 +76,8 @@ void AnalysisTargetWidget::paintEvent(QPaintEvent*)
     }
     painter.setPen(QPen(earlierAim, 1.5));
     painter.drawPath(earlier);
-    painter.setPen(QPen(finalAim, 2));
-    painter.drawPath(final);
+    painter.setPen(QPen(lastHalfSecondAim, 2));
+    painter.drawPath(lastHalfSecond);
 
     const double markRadius = std::max(4.0, 2.2 * scale);
     // The marks over the cross: where every shot went together, they still show.

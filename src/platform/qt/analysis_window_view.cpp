@@ -52,20 +52,26 @@ void setRow(QTableWidget& t, int row, const QStringList& cells)
     }
 }
 
-// A figure of the series beside its caption; a screen reader reads it under the caption.
-QLabel* figureRow(QFormLayout& form, const char* name, const QString& caption)
+// A figure of the series beside its caption.
+AnalysisWindowView::Figure figureRow(QFormLayout& form, const char* name, const QString& caption)
 {
     auto* value = new QLabel;
     value->setObjectName(QString::fromLatin1(name));
-    value->setAccessibleName(caption);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* label = new QLabel(caption + QLatin1Char(':'));
     label->setBuddy(value);
     form.addRow(label, value);
-    return value;
+    return {value, caption};
 }
 
 }  // namespace
+
+// A screen reader reads the figure under its caption.
+void AnalysisWindowView::Figure::show(const QString& text) const
+{
+    value->setText(text);
+    value->setAccessibleName(caption + QStringLiteral(": ") + text);
+}
 
 AnalysisWindowView::AnalysisWindowView(const FormWindow& window, const ShotLog& log) : m_window(window), m_log(log) {}
 
@@ -153,14 +159,14 @@ void AnalysisWindowView::showSeries()
 
     const SeriesFigures figures = seriesFigures(marksOf(series));
     const SuggestedSettings suggested = suggestedSettings(series);
-    m_points->setText(QString::number(figures.points));
-    m_decimal->setText(figure(figures.decimal));
-    m_meanPoint->setText(series.empty() ? QString() : point(figures.meanPoint));
-    m_groupSize->setText(series.empty() ? QString() : figure(figures.groupSize));
-    m_suggested->setText(series.empty() ? QString()
-                                        : QStringLiteral("странична %1, по височина %2")
-                                              .arg(suggested.windage)
-                                              .arg(suggested.elevation));
+    m_points.show(QString::number(figures.points));
+    m_decimal.show(figure(figures.decimal));
+    m_meanPoint.show(series.empty() ? QString() : point(figures.meanPoint));
+    m_groupSize.show(series.empty() ? QString() : figure(figures.groupSize));
+    m_suggested.show(series.empty() ? QString()
+                                    : QStringLiteral("странична %1, по височина %2")
+                                          .arg(QString::fromStdString(wholeNumber(suggested.windage)),
+                                               QString::fromStdString(wholeNumber(suggested.elevation))));
 
     const auto& earlier = m_log.earlier();
     m_earlier->setRowCount(static_cast<int>(earlier.size()));
@@ -170,6 +176,7 @@ void AnalysisWindowView::showSeries()
                {QString::number(f.shots), QString::number(f.points), figure(f.decimal), figure(f.groupSize)});
     }
 
+    m_meanPointShown = series.empty() ? std::nullopt : std::optional<FacePoint>(figures.meanPoint);
     if (!series.empty())
         m_shots->selectRow(static_cast<int>(series.size()) - 1);
     showChosenShot();
@@ -186,8 +193,5 @@ void AnalysisWindowView::showChosenShot()
     std::vector<TracePoint> trace;
     if (row >= 0 && row < static_cast<int>(series.size()))
         trace = aimTrace(series[static_cast<std::size_t>(row)]);
-    std::optional<FacePoint> mean;
-    if (!series.empty())
-        mean = seriesFigures(marksOf(series)).meanPoint;
-    m_target->display(std::move(landings), mean, std::move(trace));
+    m_target->display(std::move(landings), m_meanPointShown, std::move(trace));
 }

@@ -1,8 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "analysis/shot_figures.h"
+
+#include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class AnalysisTargetWidget;
 class CentredWindow;
@@ -24,6 +27,13 @@ public:
 
     void sync();
 
+    // A figure of the series, shown in its label and read by a screen reader under its caption.
+    struct Figure {
+        QLabel* value = nullptr;
+        QString caption;
+        void show(const QString& text) const;
+    };
+
 private:
     void make();
     void showSeries();
@@ -35,11 +45,12 @@ private:
     AnalysisTargetWidget* m_target = nullptr;
     QTableWidget* m_shots = nullptr;
     QTableWidget* m_earlier = nullptr;
-    QLabel* m_points = nullptr;
-    QLabel* m_decimal = nullptr;
-    QLabel* m_meanPoint = nullptr;
-    QLabel* m_groupSize = nullptr;
-    QLabel* m_suggested = nullptr;
+    Figure m_points;
+    Figure m_decimal;
+    Figure m_meanPoint;
+    Figure m_groupSize;
+    Figure m_suggested;
+    std::optional<FacePoint> m_meanPointShown;
     std::uint64_t m_raisedSerial = 0;
     std::uint64_t m_shownRevision = ~std::uint64_t{0};
 };

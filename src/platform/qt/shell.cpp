@@ -6,7 +6,7 @@
 #include "scene/aim_tracking.h"
 #include "shot/strelba.h"
 #include "state/simulator.h"
-#include "target/sight_settings.h"
+#include "target/target_window.h"
 
 #include <QCoreApplication>
 
@@ -112,7 +112,7 @@ void Shell::sync()
         {m_s.proverka.raiseSerial(), [this] { m_target.sync(); }},
         {m_s.analysisWindow.raiseSerial(), [this] { m_analysis.sync(); }},
     }};
-    std::sort(windows.begin(), windows.end(),
+    std::stable_sort(windows.begin(), windows.end(),
               [](const Shown& a, const Shown& b) { return a.raiseSerial < b.raiseSerial; });
     for (const Shown& w : windows)
         w.sync();
