@@ -99,7 +99,7 @@ read -r start end <<<"${heard[0]}"
 read -r expected_start expected_end <<<"${expected[0]}"
 heard_length=$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", e - s }')
 expected_length=$(awk -v s="$expected_start" -v e="$expected_end" 'BEGIN { printf "%.3f", e - s }')
-# The second sound may start up to one 20 ms pull of the sink after the first.
+# The second sound may start up to one period of the sound server's output after the first.
 awk -v h="$heard_length" -v x="$expected_length" 'BEGIN { exit !(h > x - 0.01 && h < x + 0.03) }' ||
   fail "the shot sounded for $heard_length s; the two sounds together last $expected_length s"
 

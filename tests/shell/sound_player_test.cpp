@@ -1,4 +1,4 @@
-#include "platform/qt/sound/qt_sound_player.h"
+#include "platform/qt/sound/pulse_sound_player.h"
 #include "sound_fixtures.h"
 #include "sound_recording.h"
 
@@ -60,22 +60,22 @@ private:
         return fixtures::writeWav(path, samples, 1, 44100) ? path : QString();
     }
     // A player, with the time its making held the calling thread noted.
-    std::unique_ptr<QtSoundPlayer> openPlayer()
+    std::unique_ptr<PulseSoundPlayer> openPlayer()
     {
         QElapsedTimer clock;
         clock.start();
-        auto player = std::make_unique<QtSoundPlayer>();
+        auto player = std::make_unique<PulseSoundPlayer>();
         m_worstOpeningNs = std::max(m_worstOpeningNs, clock.nsecsElapsed());
         return player;
     }
-    void closePlayer(std::unique_ptr<QtSoundPlayer>& player)
+    void closePlayer(std::unique_ptr<PulseSoundPlayer>& player)
     {
         QElapsedTimer clock;
         clock.start();
         player.reset();
         m_worstClosingNs = std::max(m_worstClosingNs, clock.nsecsElapsed());
     }
-    void play(QtSoundPlayer& player, const QString& path)
+    void play(PulseSoundPlayer& player, const QString& path)
     {
         QElapsedTimer clock;
         clock.start();

@@ -2,14 +2,14 @@
 #include "platform/qt/image_loading.h"
 #include "platform/qt/no_display.h"
 #include "platform/qt/shell.h"
-#include "platform/qt/sound/qt_sound_player.h"
+#include "platform/qt/sound/pulse_sound_player.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     const auto application = openApplication(argc, argv);
-    QtSoundPlayer player;
+    PulseSoundPlayer player;
     Simulator s(loadScenePictures(), player, QCoreApplication::applicationDirPath().toStdString());
     Shell shell(s);
     shell.start();
