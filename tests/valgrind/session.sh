@@ -42,7 +42,6 @@ bar_button() {
   click_at "$WIN" $(((outer - 697) / 2 + $1 + 60)) 24 || fail "could not press the button at $1"
   step "the button at $1"
 }
-readonly BAVNA=0 RESTART=272 BARZA=560
 
 aim 450 250
 aim 300 300
