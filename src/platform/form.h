@@ -56,7 +56,6 @@ public:
 
     // For the view: the controls if loaded, without loading them.
     const Controls* ifLoaded() const { return m_controls ? &*m_controls : nullptr; }
-    Controls* ifLoaded() { return m_controls ? &*m_controls : nullptr; }
 
 private:
     void createControls() override

@@ -37,9 +37,7 @@ step() { sleep "$STEP"; program_running || fail "the program ended during: $1"; 
 aim() { move_to "$WIN" $((VIEW_X + $1)) $((VIEW_Y + $2)) || fail "could not aim at $1,$2"; }
 shoot() { aim "$1" "$2"; xdotool click 1; step "a shot at $1,$2"; }
 bar_button() {
-  local outer
-  outer=$(xwininfo -id "$WIN" -frame | awk -F: '/^ *Width:/ { print $2 + 0 }')
-  click_at "$WIN" $(((outer - 697) / 2 + $1 + 60)) 24 || fail "could not press the button at $1"
+  press_button "$WIN" "$1" || fail "could not press the button at $1"
   step "the button at $1"
 }
 
