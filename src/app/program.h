@@ -2,8 +2,7 @@
 
 class Simulator;
 
-// The program's own start and end, the same for the shell and the tests. Starting wires every
-// control's notification and every timer to its handler, loads the main window with the outer
-// width it opens at, and shows it; closing unloads every window.
+// The program's start, the same for the shell and the tests: binds every event to its handler,
+// loads the main window with the outer width it opens at, and shows it. The program ends when
+// the main window is unloaded.
 void startProgram(Simulator& s, float outerWidthTwips);
-void closeProgram(Simulator& s);

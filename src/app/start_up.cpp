@@ -33,7 +33,9 @@ void Form_Resize(Simulator& s)
     s.f.Frame1.Left = (s.f.Width - s.f.Frame1.Width) / 2;
 }
 
+// Closing the main window closes every other window with it.
 void Form_Unload(Simulator& s)
 {
     s.proverka.Unload();
+    s.analysisWindow.Unload();
 }

@@ -59,6 +59,30 @@ private:
     std::int16_t m_value = 0;
 };
 
+// What the pointer does over a control, in the control's own scale: Button 1 left, 2 right, 4
+// middle; Shift 1 shift, 2 ctrl, 4 alt.
+struct PointerEvents {
+    std::function<void(int Button, int Shift, float X, float Y)> onMouseMove;
+    std::function<void(int Button, int Shift, float X, float Y)> onMouseDown;
+    std::function<void()> onClick;
+
+    void mouseMove(int Button, int Shift, float X, float Y)
+    {
+        if (onMouseMove)
+            onMouseMove(Button, Shift, X, Y);
+    }
+    void mouseDown(int Button, int Shift, float X, float Y)
+    {
+        if (onMouseDown)
+            onMouseDown(Button, Shift, X, Y);
+    }
+    void click()
+    {
+        if (onClick)
+            onClick();
+    }
+};
+
 struct Button : Control {
     std::string Caption;
     std::function<void()> onClick;

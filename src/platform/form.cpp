@@ -25,6 +25,21 @@ void FormWindow::Unload()
 {
     if (m_state == WindowState::NotLoaded)
         return;
+    if (onUnload)
+        onUnload();
     m_state = WindowState::NotLoaded;
     destroyControls();
+}
+
+void FormWindow::resize(float outerWidth)
+{
+    Width = outerWidth;
+    if (onResize)
+        onResize();
+}
+
+void FormWindow::click()
+{
+    if (onClick)
+        onClick();
 }

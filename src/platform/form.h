@@ -17,6 +17,11 @@ public:
     virtual ~FormWindow() = default;
 
     const std::string Caption;
+    float Width = 0;  // outer width in twips, as the shell last reported it
+
+    std::function<void()> onResize;
+    std::function<void()> onUnload;  // raised while the window is still loaded
+    std::function<void()> onClick;
 
     WindowState state() const { return m_state; }
     std::uint64_t loadSerial() const { return m_loadSerial; }
@@ -26,6 +31,9 @@ public:
     void Show();
     // Destroys the window; unloading a window that is not loaded does nothing.
     void Unload();
+    // The window's outer width has become `outerWidth`.
+    void resize(float outerWidth);
+    void click();
 
 protected:
     void load();

@@ -15,7 +15,7 @@ std::uint64_t newGeneration()
 }  // namespace
 
 PictureBox::PictureBox(std::shared_ptr<const Raster> picture)
-    : m_picture(std::move(picture)), m_generation(newGeneration()), m_refreshed(m_picture->bounds())
+    : m_picture(std::move(picture)), m_generation(newGeneration())
 {
 }
 
@@ -41,10 +41,18 @@ void PictureBox::PaintPicture(const Raster& picture, float dx, float dy, float d
 
 void PictureBox::Refresh()
 {
-    m_refreshed = m_refreshed.united(std::exchange(m_drawn, Rect{}));
+    ++m_refreshCount;
+    m_refreshed.at(m_refreshCount % rememberedRefreshes) = std::exchange(m_drawn, Rect{});
 }
 
-Rect PictureBox::takeRefreshed()
+Rect PictureBox::refreshedSince(std::uint64_t shown) const
 {
-    return std::exchange(m_refreshed, Rect{});
+    if (shown >= m_refreshCount)
+        return {};
+    if (m_refreshCount - shown > rememberedRefreshes)
+        return image().bounds();
+    Rect refreshed;
+    for (std::uint64_t n = shown + 1; n <= m_refreshCount; ++n)
+        refreshed = refreshed.united(m_refreshed.at(n % rememberedRefreshes));
+    return refreshed;
 }

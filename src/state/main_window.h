@@ -30,8 +30,6 @@ public:
     static constexpr int clientHeightPixels = 598;
     static constexpr std::uint32_t backColor = 0xff808080u;
 
-    float Width = 0;  // outer width in twips, as the shell last reported it
-
     Control Frame1;
     Button BAVNA;
     Button Restart;

@@ -1,6 +1,5 @@
 #include "harness.h"
 #include "raster_helpers.h"
-#include "scene/aim_tracking.h"
 #include "scene_expected.h"
 
 #include <gtest/gtest.h>
@@ -159,14 +158,14 @@ TEST_F(AimTracking, LeftOfTheViewShowsTheBackgroundAloneAndStopsTheSway)
 {
     h.move(500, 300);
     const Sights placed = sightsOf(h.s.f);
-    h.s.f.Основа.takeRefreshed();
+    const std::uint64_t shown = h.s.f.Основа.refreshCount();
     h.s.f.ScreenMousePointer = 11;
 
     h.move(-1, 300, 1);
 
     EXPECT_EQ(pixelsOffBackground(h.s.f.Основа.image(), blueNoTarget), 0);
     EXPECT_EQ(sightsOf(h.s.f), placed);
-    EXPECT_TRUE(h.s.f.Основа.takeRefreshed().empty());
+    EXPECT_TRUE(h.s.f.Основа.refreshedSince(shown).empty());
     EXPECT_FALSE(h.s.f.Timer1.enabled());
     EXPECT_EQ(h.s.f.ScreenMousePointer, 0);
     EXPECT_EQ(h.s.armX, 0);
@@ -188,11 +187,12 @@ TEST_F(AimTracking, ComingBackIntoTheViewDrawsTheArmAgain)
     h.move(-20, 300);
     h.move(1, 767);  // within the band of the anchor (0, 768)
     EXPECT_FALSE(h.s.f.Timer1.enabled());
+    const std::uint64_t shown = h.s.f.Основа.refreshCount();
 
     h.move(10, 300);
     EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, 11, 301), 0);
     EXPECT_EQ(h.s.f.mm1.Left, 39);
-    EXPECT_FALSE(h.s.f.Основа.takeRefreshed().empty());
+    EXPECT_FALSE(h.s.f.Основа.refreshedSince(shown).empty());
     EXPECT_TRUE(h.s.f.Timer1.enabled());
     h.advanceBy(500);
     EXPECT_EQ(swayTicks, std::vector<Millis>{500});

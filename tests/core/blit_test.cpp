@@ -96,14 +96,26 @@ TEST(Blit, AndWithWhiteThenOrWithBlackLeavesTheBackground)
 TEST(PictureBox, ShowsWhatWasPaintedAtTheNextRefreshOnly)
 {
     PictureBox box(std::make_shared<const Raster>(10, 8, D));
-    box.takeRefreshed();
     box.PaintPicture(Raster(6, 5, S), 7, -2, 6, 5, 0, 0, 6, 5);
-    EXPECT_TRUE(box.takeRefreshed().empty());
+    EXPECT_TRUE(box.refreshedSince(0).empty());
     box.Refresh();
-    EXPECT_EQ(box.takeRefreshed(), (Rect{7, 0, 3, 3}));
-    EXPECT_TRUE(box.takeRefreshed().empty());
+    EXPECT_EQ(box.refreshedSince(0), (Rect{7, 0, 3, 3}));
+    EXPECT_TRUE(box.refreshedSince(box.refreshCount()).empty());
     EXPECT_EQ(box.image().pixel(7, 0), S);
     EXPECT_EQ(box.Picture().pixel(7, 0), D) << "the design picture stays as it was";
+}
+
+TEST(PictureBox, TellsAViewWhatTheRefreshesItHasNotShownPutOnTheScreen)
+{
+    PictureBox box(std::make_shared<const Raster>(10, 8, D));
+    const Raster patch(1, 1, S);
+    for (int x = 0; x < 9; ++x) {
+        box.PaintPicture(patch, static_cast<float>(x), 0, 1, 1, 0, 0, 1, 1);
+        box.Refresh();
+    }
+    EXPECT_EQ(box.refreshedSince(7), (Rect{7, 0, 2, 1}));
+    EXPECT_EQ(box.refreshedSince(1), (Rect{1, 0, 8, 1})) << "the last eight refreshes are remembered";
+    EXPECT_EQ(box.refreshedSince(0), (Rect{0, 0, 10, 8})) << "older ones count as the whole image";
 }
 
 }  // namespace

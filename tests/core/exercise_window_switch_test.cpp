@@ -1,6 +1,5 @@
 #include "exercise_buttons.h"
 #include "harness.h"
-#include "target/target_window.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +31,7 @@ TEST(Command1, AfterTheRightButtonAndAClickOnTheTargetShowsItAgain)
     Harness h;
     h.rightButton();
     ASSERT_TRUE(inFrontOf(h.s.proverka, h.s.f));
-    Form_Click(h.s);
+    h.s.proverka.click();
     ASSERT_TRUE(inFrontOf(h.s.f, h.s.proverka));
 
     h.s.f.Command1.click();
@@ -46,7 +45,7 @@ TEST(Command1, KeepsItsStateWhenTheTargetWindowWasSentBackByAClick)
 {
     Harness h;
     h.s.f.Command1.click();
-    Form_Click(h.s);
+    h.s.proverka.click();
     ASSERT_TRUE(inFrontOf(h.s.f, h.s.proverka));
 
     h.s.f.Command1.click();

@@ -2,7 +2,6 @@
 #include "platform/blit.h"
 #include "raster_helpers.h"
 #include "scene_expected.h"
-#include "scene/aim_tracking.h"
 #include "scene/frame.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +78,7 @@ public:
     std::mt19937 random;
     ReferenceView reference;
     Raster screen;
+    std::uint64_t shownRefreshes = 0;
     int shows = 0;
 
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
@@ -109,7 +109,7 @@ public:
         const float y = anchorY() - 1;
         if (std::abs(x + 1 - h.s.armX) <= 1.1f && std::abs(y + 1 + h.s.armDrop - h.s.armY) <= 1.1f)
             x += 5;
-        Основа_MouseMove(h.s, pick(0, 1), 0, x, y);
+        h.s.f.Основа.mouseMove(pick(0, 1), 0, x, y);
         reference.repaint(h.s.targetPosition);
         if (x + 1 > 0) {
             reference.drawArm(x + 1, y + 1 + h.s.armDrop);
@@ -121,7 +121,7 @@ public:
     {
         const float x = h.s.armX - 1 + static_cast<float>(pick(0, 1));
         const float y = h.s.armY - 1 - h.s.armDrop + static_cast<float>(pick(0, 1));
-        Основа_MouseMove(h.s, 0, 0, x, y);
+        h.s.f.Основа.mouseMove(0, 0, x, y);
     }
 
     void frameAt(float ax, float ay)
@@ -167,7 +167,8 @@ public:
 
     void checkScreen()
     {
-        const Rect r = h.s.f.Основа.takeRefreshed();
+        const Rect r = h.s.f.Основа.refreshedSince(shownRefreshes);
+        shownRefreshes = h.s.f.Основа.refreshCount();
         bitBlt(screen, r.x, r.y, r.w, r.h, h.s.f.Основа.image(), r.x, r.y, RasterOp::SRCCOPY);
         ++shows;
     }

@@ -24,7 +24,7 @@ TEST_P(BackgroundTable, ShowsThePictureTheTargetPositionSelects)
     h.s.targetPosition = 4;
     frame::repaintBackground(h.s);
     frame::show(h.s);
-    h.s.f.Основа.takeRefreshed();
+    const std::uint64_t shown = h.s.f.Основа.refreshCount();
 
     h.s.targetPosition = GetParam().targetPosition;
     frame::repaintBackground(h.s);
@@ -32,7 +32,7 @@ TEST_P(BackgroundTable, ShowsThePictureTheTargetPositionSelects)
 
     if (GetParam().blue == unchanged) {
         EXPECT_EQ(pixelsOffBackground(h.s.f.Основа.image(), bluePlate5), 0);
-        EXPECT_TRUE(h.s.f.Основа.takeRefreshed().empty());
+        EXPECT_TRUE(h.s.f.Основа.refreshedSince(shown).empty());
     } else {
         EXPECT_EQ(pixelsOffBackground(h.s.f.Основа.image(), GetParam().blue), 0);
     }
@@ -127,14 +127,14 @@ INSTANTIATE_TEST_SUITE_P(InsideAndCutOff, SaveUnderBuffer,
 TEST(FrameShow, RefreshesTheViewAndRestoresTheDefaultPointer)
 {
     Harness h;
-    h.s.f.Основа.takeRefreshed();
+    const std::uint64_t shown = h.s.f.Основа.refreshCount();
     h.s.f.ScreenMousePointer = 11;
     h.s.targetPosition = 3;
     frame::repaintBackground(h.s);
     frame::drawArm(h.s, 10, 10);
-    EXPECT_TRUE(h.s.f.Основа.takeRefreshed().empty());
+    EXPECT_TRUE(h.s.f.Основа.refreshedSince(shown).empty());
     frame::show(h.s);
-    EXPECT_FALSE(h.s.f.Основа.takeRefreshed().empty());
+    EXPECT_FALSE(h.s.f.Основа.refreshedSince(shown).empty());
     EXPECT_EQ(h.s.f.ScreenMousePointer, 0);
 }
 

@@ -1,6 +1,5 @@
 #include "harness.h"
 
-#include "target/target_window.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +50,7 @@ TEST(OtherButtons, DoNothingOnTheRangeView)
 {
     Harness h;
     for (int button : {0, 1, 3, 4}) {
-        Основа_MouseDown(h.s, button, 0, 10, 10);
+        h.s.f.Основа.mouseDown(button, 0, 10, 10);
         EXPECT_EQ(h.s.proverka.state(), WindowState::NotLoaded) << "button " << button;
     }
 }
@@ -122,7 +121,7 @@ TEST(TargetFormClick, BringsTheMainWindowBackAndKeepsTheTargetLoaded)
     Harness h;
     h.rightButton();
     h.s.proverka->dum(1).Visible = true;
-    Form_Click(h.s);
+    h.s.proverka.click();
     EXPECT_TRUE(shownInFront(h.s.f, h.s.proverka));
     EXPECT_EQ(h.s.proverka.state(), WindowState::Shown);
     EXPECT_TRUE(h.s.proverka->dum(1).Visible);

@@ -1,4 +1,3 @@
-#include "exercise/window_switch.h"
 #include "found_widgets.h"
 #include "harness.h"
 #include "platform/qt/analysis_window_view.h"
@@ -47,7 +46,7 @@ void AnalysisWindowTest::opensCentredInFrontAndOnlyHidesOnClose()
     AnalysisRig rig;
     rig.view.sync();
     QVERIFY(!rig.window());
-    Analysis_Click(rig.h.s);
+    rig.h.s.f.Analysis.click();
     rig.view.sync();
     QWidget* w = rig.window();
     QVERIFY(w && w->isVisible());
@@ -59,7 +58,7 @@ void AnalysisWindowTest::opensCentredInFrontAndOnlyHidesOnClose()
     QVERIFY(w->close());
     QCOMPARE(rig.window(), w);
     QVERIFY(w->isHidden());
-    Analysis_Click(rig.h.s);
+    rig.h.s.f.Analysis.click();
     rig.view.sync();
     QVERIFY(w->isVisible());
 }
@@ -68,7 +67,7 @@ void AnalysisWindowTest::tenShotsFillTheTableAndAResetStartsAnEmptySeries()
 {
     AnalysisRig rig;
     rig.h.s.f.BAVNA.click();
-    Analysis_Click(rig.h.s);
+    rig.h.s.f.Analysis.click();
     rig.view.sync();
     for (int k = 0; k < 10; ++k)
         rig.fireAimedShot(k);

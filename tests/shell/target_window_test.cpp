@@ -2,8 +2,6 @@
 #include "harness.h"
 #include "platform/qt/target_window_view.h"
 #include "platform/units.h"
-#include "shot/strelba.h"
-#include "target/target_window.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -52,7 +50,7 @@ private:
     TargetWindowIntents intents()
     {
         return {
-            .clicked = [this] { run([this] { Form_Click(s); }); },
+            .clicked = [this] { run([this] { s.proverka.click(); }); },
             .closed = [this] { run([this] { s.proverka.Unload(); }); },
             .typed = [this](TextBox TargetControls::*box, std::string text) { run([&] { (s.proverka.controls().*box).setText(text); }); },
             .movedBar = [this](ScrollBar TargetControls::*bar, int value) { run([&] { (s.proverka.controls().*bar).setValue(value); }); },
@@ -111,7 +109,7 @@ void TargetWindowTest::rightButtonMakesAFramelessCentredWindowInItsLoadState()
     TargetRig rig;
     rig.view.sync();
     QVERIFY(!rig.window());
-    rig.run([&] { Основа_MouseDown(rig.s, 2, 0, 5, 5); });
+    rig.run([&] { rig.s.f.Основа.mouseDown(2, 0, 5, 5); });
 
     QWidget* w = rig.window();
     QVERIFY(w);
@@ -171,7 +169,7 @@ void TargetWindowTest::childrenStandAtTheirPixelPlaces()
 void TargetWindowTest::aShotLoadsTheWindowHiddenAndCentredAndShowLaterShowsThatWindow()
 {
     TargetRig rig;
-    rig.run([&] { Основа_Click(rig.s); });
+    rig.run([&] { rig.s.f.Основа.click(); });
     QPointer<QWidget> hidden = rig.window();
     QVERIFY(hidden);
     QVERIFY(hidden->isHidden());

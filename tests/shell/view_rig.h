@@ -57,15 +57,18 @@ private:
         return {
             .resized = [this](int width) { outerWidths.push_back(width); },
             .closed = [this] { ++unloads; },
-            .pressed =
-                [this](Button& b) {
-                    b.click();
-                    view.sync();
-                },
-            .typed =
-                [this](TextBox& box, std::string text) {
-                    box.setText(std::move(text));
-                    view.sync();
+            .controls =
+                {
+                    .pressed =
+                        [this](Button MainWindow::*button) {
+                            (s.f.*button).click();
+                            view.sync();
+                        },
+                    .typed =
+                        [this](int k, std::string text) {
+                            s.f.i(k).setText(std::move(text));
+                            view.sync();
+                        },
                 },
             .range =
                 {

@@ -1,7 +1,6 @@
 #include "soak_events.h"
 
 #include "state/simulator.h"
-#include "target/target_window.h"
 
 #include <array>
 
@@ -138,7 +137,7 @@ void apply(const SoakEvent& e, Harness& h)
         h.click();
         break;
     case Kind::MouseDown:
-        Основа_MouseDown(s, e.button, 0, e.x, e.y);
+        s.f.Основа.mouseDown(e.button, 0, e.x, e.y);
         break;
     case Kind::ExerciseButton:
         std::array{&s.f.BAVNA, &s.f.Barza, &s.f.Restart}[static_cast<std::size_t>(e.button)]->click();
@@ -156,7 +155,7 @@ void apply(const SoakEvent& e, Harness& h)
         break;
     case Kind::TargetClick:
         if (targetShown(h))
-            Form_Click(s);
+            s.proverka.click();
         break;
     case Kind::TargetClose:
         if (targetShown(h))

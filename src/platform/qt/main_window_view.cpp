@@ -37,7 +37,7 @@ QIcon programIcon()
 
 }  // namespace
 
-MainWindowView::MainWindowView(MainWindow& f, MainWindowIntents intents) : m_f(f), m_intents(std::move(intents))
+MainWindowView::MainWindowView(const MainWindow& f, MainWindowIntents intents) : m_f(f), m_intents(std::move(intents))
 {
     setObjectName(QStringLiteral("f"));
     setWindowTitle(QString::fromStdString(m_f.Caption));
@@ -51,14 +51,14 @@ MainWindowView::MainWindowView(MainWindow& f, MainWindowIntents intents) : m_f(f
     m_frame1 = new QWidget(this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     paintGrey(*m_frame1);
-    const std::array<std::pair<Button*, const char*>, 3> buttons{
-        {{&m_f.BAVNA, "BAVNA"}, {&m_f.Restart, "Restart"}, {&m_f.Barza, "Barza"}}};
+    const std::array<std::pair<Button MainWindow::*, const char*>, 3> buttons{
+        {{&MainWindow::BAVNA, "BAVNA"}, {&MainWindow::Restart, "Restart"}, {&MainWindow::Barza, "Barza"}}};
     for (std::size_t n = 0; n < buttons.size(); ++n) {
         auto* widget = new QPushButton(m_frame1);
         widget->setObjectName(QString::fromLatin1(buttons[n].second));
-        Button* model = buttons[n].first;
-        connect(widget, &QPushButton::clicked, this, [this, model] { m_intents.pressed(*model); });
-        m_barButtons.at(n) = {widget, model, {}};
+        Button MainWindow::*button = buttons[n].first;
+        connect(widget, &QPushButton::clicked, this, [this, button] { m_intents.controls.pressed(button); });
+        m_barButtons.at(n) = {widget, &(m_f.*button), {}};
     }
 
     auto* border = new QFrame(this);
@@ -66,7 +66,7 @@ MainWindowView::MainWindowView(MainWindow& f, MainWindowIntents intents) : m_f(f
     border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     border->setLineWidth(rangeBorderWidth);
     m_border = border;
-    m_range = new RangeView(m_f, m_intents.range, {m_intents.pressed, m_intents.typed}, border);
+    m_range = new RangeView(m_f, m_intents.range, m_intents.controls, border);
     m_range->move(rangeBorderWidth, rangeBorderWidth);
 }
 

@@ -11,7 +11,6 @@
 #include <functional>
 #include <string>
 
-struct Button;
 class MainWindow;
 class QPushButton;
 
@@ -20,8 +19,7 @@ class QPushButton;
 struct MainWindowIntents {
     std::function<void(int outerWidth)> resized;
     std::function<void()> closed;
-    std::function<void(Button&)> pressed;
-    std::function<void(TextBox&, std::string text)> typed;
+    ControlIntents controls;
     RangeIntents range;
 };
 
@@ -29,7 +27,7 @@ struct MainWindowIntents {
 // the grey background. Nothing is laid out or scaled; what does not fit is cut off.
 class MainWindowView : public CentredWindow {
 public:
-    MainWindowView(MainWindow& f, MainWindowIntents intents);
+    MainWindowView(const MainWindow& f, MainWindowIntents intents);
 
     // Brings every widget up to date with the model, and shows or raises the window when the
     // model brought it to the front.
@@ -43,7 +41,7 @@ protected:
 private:
     void reportOuterWidth();
 
-    MainWindow& m_f;
+    const MainWindow& m_f;
     MainWindowIntents m_intents;
     QWidget* m_frame1 = nullptr;
     std::array<ShownButton, 3> m_barButtons{};

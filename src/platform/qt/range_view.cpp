@@ -42,7 +42,7 @@ float pixelY(const QMouseEvent& e) { return static_cast<float>(std::floor(e.posi
 
 }  // namespace
 
-RangeView::RangeView(MainWindow& f, RangeIntents intents, ControlIntents controls, QWidget* parent)
+RangeView::RangeView(const MainWindow& f, RangeIntents intents, ControlIntents controls, QWidget* parent)
     : QWidget(parent), m_f(f), m_intents(std::move(intents)), m_controls(std::move(controls))
 {
     setObjectName(QStringLiteral("Основа"));
@@ -57,17 +57,18 @@ RangeView::RangeView(MainWindow& f, RangeIntents intents, ControlIntents control
         box->setAccessibleName(k <= 10 ? QStringLiteral("Точки %1").arg(k) : QStringLiteral("Общо"));
         connect(box, &QLineEdit::textEdited, this, [this, k](const QString& typed) {
             m_shownText.at(k - 1) = typed.toStdString();
-            m_controls.typed(m_f.i(k), m_shownText.at(k - 1));
+            m_controls.typed(k, m_shownText.at(k - 1));
         });
         m_scoreBoxes.at(k - 1) = box;
     }
-    const std::array<std::pair<Button*, const char*>, 2> buttons{{{&m_f.Command1, "Command1"}, {&m_f.Analysis, "Analysis"}}};
+    const std::array<std::pair<Button MainWindow::*, const char*>, 2> buttons{
+        {{&MainWindow::Command1, "Command1"}, {&MainWindow::Analysis, "Analysis"}}};
     for (std::size_t n = 0; n < buttons.size(); ++n) {
         auto* widget = childWidget<QPushButton>(this, buttons[n].second);
         widget->setAutoDefault(false);
-        Button* model = buttons[n].first;
-        connect(widget, &QPushButton::clicked, this, [this, model] { m_controls.pressed(*model); });
-        m_buttons.at(n) = {widget, model, {}};
+        Button MainWindow::*button = buttons[n].first;
+        connect(widget, &QPushButton::clicked, this, [this, button] { m_controls.pressed(button); });
+        m_buttons.at(n) = {widget, &(m_f.*button), {}};
     }
 }
 
@@ -98,7 +99,8 @@ void RangeView::sync()
     for (ShownButton& b : m_buttons)
         syncButton(b);
 
-    scheduleRepaint(m_f.Основа.takeRefreshed());
+    scheduleRepaint(m_f.Основа.refreshedSince(m_shownRefreshes));
+    m_shownRefreshes = m_f.Основа.refreshCount();
     for (int n = 0; n < pieceCount; ++n) {
         const Rect now = pieceRect(n);
         if (now == m_shownPieces.at(n))

@@ -6,15 +6,14 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
-struct Button;
 class MainWindow;
 class PictureBox;
 class QLineEdit;
 class QPushButton;
-class TextBox;
 
 // What the pointer does on the range view, in the system's terms: Button 1 left, 2 right, 4
 // middle; Shift 1 shift, 2 ctrl, 4 alt; X, Y the pixel under the pointer.
@@ -24,10 +23,11 @@ struct RangeIntents {
     std::function<void()> clicked;
 };
 
-// What the user does to the children of a window: presses a button, types into a text box.
+// What the user does to the main window's controls: presses one of its buttons, types into the
+// score box i(k).
 struct ControlIntents {
-    std::function<void(Button&)> pressed;
-    std::function<void(TextBox&, std::string text)> typed;
+    std::function<void(Button MainWindow::*)> pressed;
+    std::function<void(int k, std::string text)> typed;
 };
 
 // The inner area of the range view Основа, 1024 x 768 pixels: the model's persistent image with
@@ -35,7 +35,7 @@ struct ControlIntents {
 // the view's pixels, so the children stand at their model places.
 class RangeView : public QWidget {
 public:
-    RangeView(MainWindow& f, RangeIntents intents, ControlIntents controls, QWidget* parent);
+    RangeView(const MainWindow& f, RangeIntents intents, ControlIntents controls, QWidget* parent);
 
     // Brings the children up to date and repaints what the model refreshed or moved.
     void sync();
@@ -53,12 +53,13 @@ private:
     Rect pieceRect(int n) const;
     void scheduleRepaint(const Rect& r);
 
-    MainWindow& m_f;
+    const MainWindow& m_f;
     RangeIntents m_intents;
     ControlIntents m_controls;
     std::array<QLineEdit*, 11> m_scoreBoxes{};
     std::array<std::string, 11> m_shownText;
     std::array<ShownButton, 2> m_buttons{};  // Command1 and Analysis
     std::array<Rect, pieceCount> m_shownPieces{};
+    std::uint64_t m_shownRefreshes = 0;
     bool m_leftPressed = false;
 };

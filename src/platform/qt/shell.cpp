@@ -1,12 +1,8 @@
 #include "platform/qt/shell.h"
 
 #include "app/program.h"
-#include "app/start_up.h"
 #include "platform/units.h"
-#include "scene/aim_tracking.h"
-#include "shot/strelba.h"
 #include "state/simulator.h"
-#include "target/target_window.h"
 
 #include <QCoreApplication>
 
@@ -56,22 +52,24 @@ MainWindowIntents Shell::mainWindowIntents()
         .resized =
             [this](int outerWidth) {
                 Event e(*this);
-                m_s.f.Width = units::twipsFromPixels(static_cast<float>(outerWidth));
-                Form_Resize(m_s);
+                m_s.f.resize(units::twipsFromPixels(static_cast<float>(outerWidth)));
             },
         .closed =
             [this] {
                 Event e(*this);
-                closeProgram(m_s);
+                m_s.f.Unload();
                 QCoreApplication::quit();
             },
-        .pressed = [this](Button& b) { Event e(*this); b.click(); },
-        .typed = [this](TextBox& box, std::string text) { Event e(*this); box.setText(std::move(text)); },
+        .controls =
+            {
+                .pressed = [this](Button MainWindow::*button) { Event e(*this); (m_s.f.*button).click(); },
+                .typed = [this](int k, std::string text) { Event e(*this); m_s.f.i(k).setText(std::move(text)); },
+            },
         .range =
             {
-                .movedPointer = [this](int b, int sh, float x, float y) { Event e(*this); Основа_MouseMove(m_s, b, sh, x, y); },
-                .pressedButton = [this](int b, int sh, float x, float y) { Event e(*this); Основа_MouseDown(m_s, b, sh, x, y); },
-                .clicked = [this] { Event e(*this); Основа_Click(m_s); },
+                .movedPointer = [this](int b, int sh, float x, float y) { Event e(*this); m_s.f.Основа.mouseMove(b, sh, x, y); },
+                .pressedButton = [this](int b, int sh, float x, float y) { Event e(*this); m_s.f.Основа.mouseDown(b, sh, x, y); },
+                .clicked = [this] { Event e(*this); m_s.f.Основа.click(); },
             },
     };
 }
@@ -79,7 +77,7 @@ MainWindowIntents Shell::mainWindowIntents()
 TargetWindowIntents Shell::targetWindowIntents()
 {
     return {
-        .clicked = [this] { Event e(*this); Form_Click(m_s); },
+        .clicked = [this] { Event e(*this); m_s.proverka.click(); },
         .closed = [this] { Event e(*this); m_s.proverka.Unload(); },
         .typed =
             [this](TextBox TargetControls::*box, std::string text) {

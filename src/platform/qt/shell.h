@@ -8,9 +8,10 @@
 class Simulator;
 
 // The system on the screen, and the one place where what the user does meets the core: each view
-// reports intents, and each intent here becomes one call of a handler. Every event, a user's or
-// the clock's, takes one road: the timers catch up with the clock, the handler runs, every widget
-// is brought up to date with the model, and the alarm is set for the next deadline.
+// reports what the user did to which control, and the shell raises that control's event, which
+// the core has bound to its handler. Every event, a user's or the clock's, takes one road: the
+// timers catch up with the clock, the event is raised, every widget is brought up to date with
+// the model, and the alarm is set for the next deadline.
 class Shell {
 public:
     explicit Shell(Simulator& s);

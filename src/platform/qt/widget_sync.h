@@ -14,7 +14,7 @@ class QWidget;
 // A push button that shows a model's button, with the caption it shows.
 struct ShownButton {
     QPushButton* widget = nullptr;
-    Button* model = nullptr;
+    const Button* model = nullptr;
     std::string caption;
 };
 

@@ -2,9 +2,6 @@
 #include "raster_helpers.h"
 
 #include "app/program.h"
-#include "scene/aim_tracking.h"
-#include "shot/strelba.h"
-#include "target/target_window.h"
 
 std::uint32_t backgroundPixel(int blue, int x, int y)
 {
@@ -61,17 +58,17 @@ Harness::Harness(const ScenePictures& pictures) : s(pictures, sounds, "/opt/ст
 
 void Harness::move(float x, float y, int button)
 {
-    Основа_MouseMove(s, button, 0, x, y);
+    s.f.Основа.mouseMove(button, 0, x, y);
 }
 
 void Harness::click()
 {
-    Основа_Click(s);
+    s.f.Основа.click();
 }
 
 void Harness::rightButton()
 {
-    Основа_MouseDown(s, 2, 0, 0, 0);
+    s.f.Основа.mouseDown(2, 0, 0, 0);
 }
 
 void Harness::advanceBy(Millis ms)

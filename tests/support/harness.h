@@ -25,8 +25,9 @@ public:
     std::vector<std::string> played;
 };
 
-// The simulator after start-up, driven as the shell drives it: pointer moves, clicks, buttons,
-// and time advanced on a manual clock through every deadline in between.
+// The simulator after start-up, driven as the shell drives it, by raising the controls' events
+// through the program's own bindings: pointer moves, clicks, buttons, and time advanced on a
+// manual clock through every deadline in between.
 class Harness {
 public:
     explicit Harness(const ScenePictures& pictures = testPictures());

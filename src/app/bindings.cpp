@@ -1,0 +1,50 @@
+#include "app/bindings.h"
+
+#include "app/start_up.h"
+#include "exercise/fire_modes.h"
+#include "exercise/target_sequence.h"
+#include "exercise/window_switch.h"
+#include "motion/hold_sway.h"
+#include "motion/recoil.h"
+#include "motion/shot_sound.h"
+#include "scene/aim_tracking.h"
+#include "shot/strelba.h"
+#include "state/simulator.h"
+#include "target/sight_settings.h"
+#include "target/target_window.h"
+
+#include <functional>
+
+// Every event of the system, a user's or a timer's, and the handler it runs: this table is the
+// one place that names a handler next to an event. Whoever raises an event, the shell or a test,
+// raises it on its control, and it arrives here.
+void bindEvents(Simulator& s)
+{
+    const auto handler = [&s](auto* handlerOf) { return std::bind_front(handlerOf, std::ref(s)); };
+
+    s.f.onResize = handler(Form_Resize);
+    s.f.onUnload = handler(Form_Unload);
+
+    s.f.Основа.onMouseMove = handler(Основа_MouseMove);
+    s.f.Основа.onMouseDown = handler(Основа_MouseDown);
+    s.f.Основа.onClick = handler(Основа_Click);
+
+    s.f.BAVNA.onClick = handler(BAVNA_Click);
+    s.f.Barza.onClick = handler(Barza_Click);
+    s.f.Restart.onClick = handler(Restart_Click);
+    s.f.Command1.onClick = handler(Command1_Click);
+    s.f.Analysis.onClick = handler(Analysis_Click);
+    s.f.i(11).onChange = handler(i11_Change);
+
+    s.f.TimerB.onTimer = handler(TimerB_Timer);
+    s.f.Timer1.onTimer = handler(Timer1_Timer);
+    s.f.otkat.onTimer = handler(otkat_Timer);
+    s.f.otkat1.onTimer = handler(otkat1_Timer);
+
+    s.proverka.onClick = handler(Form_Click);
+    // The target window's controls are made anew at every load.
+    s.proverka.onLoad = [handler](TargetControls& c) {
+        c.Horizont.onChange = handler(Horizont_Change);
+        c.Vertikal.onChange = handler(Vertikal_Change);
+    };
+}
