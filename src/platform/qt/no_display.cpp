@@ -1,6 +1,8 @@
 #include "platform/qt/no_display.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -24,6 +26,20 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     std::fprintf(stderr, "strelbishte: %s\n", message.toLocal8Bit().constData());
 }
 
+// Whether Wayland's client library can find a compositor's socket: named by WAYLAND_DISPLAY (or
+// wayland-0) in the runtime folder, or by an absolute path, or handed over as WAYLAND_SOCKET.
+// Where it cannot, trying Wayland would only print the library's own complaint.
+bool waylandReachable()
+{
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_SOCKET"))
+        return true;
+    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    if (QDir::isAbsolutePath(name))
+        return QFileInfo::exists(name);
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(QDir(runtime).filePath(name));
+}
+
 }  // namespace
 
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
@@ -35,7 +51,7 @@ std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
     // In a Wayland session Qt would pick its Wayland platform, where a window can neither place
     // nor raise itself; an X display, XWayland included, is taken wherever there is one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        qputenv("QT_QPA_PLATFORM", waylandReachable() ? "xcb;wayland" : "xcb");
     qInstallMessageHandler(quietMessages);
     g_connecting = true;
     auto application = std::make_unique<QApplication>(qtArgc, qtArgv);
