@@ -4,7 +4,8 @@
     accessibility.py press PID NAME   press the push button named NAME, as a screen reader does
 
 The tree comes one object to a line, fields separated by tabs: depth below the application, role,
-name, and for an object with the Text interface its text. Both commands wait up to 10 seconds for
+name, and for an object with the Text interface its text. A role is named by its constant, such as
+push_button for ROLE_PUSH_BUTTON: the names the bus gives roles change between its versions. Both commands wait up to 10 seconds for
 the program to appear on the bus. Run it with /usr/bin/python3, which has the pyatspi bindings.
 """
 
@@ -25,6 +26,13 @@ def application(pid):
     sys.exit(f"accessibility.py: no application of process {pid} on the accessibility bus")
 
 
+ROLE_CONSTANTS = {
+    value: name[len("ROLE_"):].lower()
+    for name, value in vars(pyatspi).items()
+    if name.startswith("ROLE_") and name != "ROLE_LAST_DEFINED" and isinstance(value, int)
+}
+
+
 def objects(node, depth=0):
     yield depth, node
     for n in range(node.childCount):
@@ -34,7 +42,7 @@ def objects(node, depth=0):
 
 
 def line(depth, node):
-    fields = [str(depth), node.getRoleName(), node.name]
+    fields = [str(depth), ROLE_CONSTANTS.get(node.getRole(), "unknown"), node.name]
     try:
         fields.append(node.queryText().getText(0, -1))
     except NotImplementedError:

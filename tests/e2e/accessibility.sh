@@ -93,7 +93,7 @@ win=$(wait_for_window "$MAIN_CAPTION" 20) || fail "no main window"
 read_tree || fail "the program is not on the accessibility bus"
 
 for caption in "ПРЕЦИЗНА СТРЕЛБА" "СМЯНА НА МИШЕНА" "БЪРЗА СТРЕЛБА" "Мишена"; do
-  has_object "" "push button" "$caption" || fail "no push button read as \"$caption\""
+  has_object "" push_button "$caption" || fail "no push button read as \"$caption\""
 done
 has_object 1 "" "$MAIN_CAPTION" || fail "the main window is not read under its caption"
 has_object "" "" "Стрелбище" || fail "the range view is not read under its name"
