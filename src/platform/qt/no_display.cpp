@@ -1,16 +1,48 @@
 #include "platform/qt/no_display.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QtGlobal>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-bool g_connecting = false;
+// While the platform is set up, the standard error of the process goes nowhere: the libraries
+// below Qt print there of their own (Wayland's client library complains of a missing runtime
+// folder even where X11 is asked for, as Qt 6.8 tries Wayland after a failed X11).
+class StandardErrorSilenced {
+public:
+    StandardErrorSilenced() : m_saved(dup(STDERR_FILENO))
+    {
+        const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nowhere >= 0) {
+            dup2(nowhere, STDERR_FILENO);
+            close(nowhere);
+        }
+    }
+    ~StandardErrorSilenced() { restore(); }
+    StandardErrorSilenced(const StandardErrorSilenced&) = delete;
+    StandardErrorSilenced& operator=(const StandardErrorSilenced&) = delete;
+
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+        m_saved = -1;
+    }
+
+private:
+    int m_saved;
+};
+
+// Set while the platform is being set up.
+StandardErrorSilenced* g_connecting = nullptr;
 
 // A fatal message while the platform is being set up means that no display could be opened:
 // Qt would print several lines and abort, we print one and end. A fatal message later is a
@@ -20,24 +52,11 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     if (type != QtFatalMsg)
         return;
     if (g_connecting) {
+        g_connecting->restore();
         std::fputs("strelbishte: no display available (is DISPLAY set?)\n", stderr);
         std::_Exit(1);
     }
     std::fprintf(stderr, "strelbishte: %s\n", message.toLocal8Bit().constData());
-}
-
-// Whether Wayland's client library can find a compositor's socket: named by WAYLAND_DISPLAY (or
-// wayland-0) in the runtime folder, or by an absolute path, or handed over as WAYLAND_SOCKET.
-// Where it cannot, trying Wayland would only print the library's own complaint.
-bool waylandReachable()
-{
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_SOCKET"))
-        return true;
-    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
-    if (QDir::isAbsolutePath(name))
-        return QFileInfo::exists(name);
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo::exists(QDir(runtime).filePath(name));
 }
 
 }  // namespace
@@ -51,10 +70,11 @@ std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
     // In a Wayland session Qt would pick its Wayland platform, where a window can neither place
     // nor raise itself; an X display, XWayland included, is taken wherever there is one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", waylandReachable() ? "xcb;wayland" : "xcb");
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     qInstallMessageHandler(quietMessages);
-    g_connecting = true;
+    StandardErrorSilenced silenced;
+    g_connecting = &silenced;
     auto application = std::make_unique<QApplication>(qtArgc, qtArgv);
-    g_connecting = false;
+    g_connecting = nullptr;
     return application;
 }
