@@ -3,6 +3,25 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include <cmath>
+
+namespace {
+
+// Moves the pointer over the window as a mouse does, to a whole device pixel: the first one whose
+// corner lies in the view's pixel (x, y). QTest moves to whole window pixels, which at a
+// fractional scale factor each Qt version turns into device pixels by its own rounding.
+void movePointerTo(ViewRig& rig, int x, int y, Qt::MouseButtons held = Qt::NoButton)
+{
+    const double dpr = rig.view.devicePixelRatioF();
+    const QPoint at = rig.inWindow(x, y);
+    const QPointF position(std::ceil(at.x() * dpr) / dpr, std::ceil(at.y() * dpr) / dpr);
+    QMouseEvent move(QEvent::MouseMove, position, rig.window()->mapToGlobal(position), Qt::NoButton, held,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(rig.window(), &move);
+}
+
+}  // namespace
+
 // What the pointer does on the range view reaches the handlers in the system's terms: the pixel
 // of the inner area, Button and Shift as the system numbers them, a click for a left press and
 // release. What it does on the view's children stays with them.
@@ -54,10 +73,10 @@ void RangePointerTest::moveThroughTheWindowReachesTheViewAtItsInnerPixel()
 {
     ViewRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(&rig.view));
-    QTest::mouseMove(rig.window(), rig.inWindow(500, 300));
+    movePointerTo(rig, 500, 300);
     QVERIFY(!rig.reportedOf("move").empty());
     QCOMPARE(rig.reportedOf("move").back(), (ReportedEvent{"move", 0, 0, 500, 300}));
-    QTest::mouseMove(rig.window(), rig.inWindow(80, 0));
+    movePointerTo(rig, 80, 0);
     QCOMPARE(rig.reportedOf("move").back(), (ReportedEvent{"move", 0, 0, 80, 0}));
 }
 
@@ -157,7 +176,7 @@ void RangePointerTest::draggingOutReportsOutsidePositionsAndDoesNotFire()
     QVERIFY(QTest::qWaitForWindowExposed(&rig.view));
     QTest::mousePress(rig.window(), Qt::LeftButton, {}, rig.inWindow(20, 450));
     const QPoint leftOfTheView = rig.inWindow(-2, 460);
-    QTest::mouseMove(rig.window(), leftOfTheView);
+    movePointerTo(rig, -2, 460, Qt::LeftButton);
     QCOMPARE(rig.reportedOf("move").back(), (ReportedEvent{"move", 1, 0, -2, 460}));
     QTest::mouseRelease(rig.window(), Qt::LeftButton, {}, leftOfTheView);
     QVERIFY(rig.reportedOf("click").empty());

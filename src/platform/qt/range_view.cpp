@@ -2,12 +2,14 @@
 
 #include "state/main_window.h"
 #include "platform/qt/child_widget.h"
+#include "platform/qt/crisp_image.h"
 #include "platform/qt/widget_sync.h"
 #include "platform/rounding.h"
 
 #include <QImage>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -36,9 +38,12 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-// The pixel the pointer is in, also at fractional scale factors and outside the view.
-float pixelX(const QMouseEvent& e) { return static_cast<float>(std::floor(e.position().x())); }
-float pixelY(const QMouseEvent& e) { return static_cast<float>(std::floor(e.position().y())); }
+// The pixel the pointer is in, also at fractional scale factors and outside the view. Qt takes
+// the position through device pixels and back, and a pointer on a pixel's edge may come a hair
+// short of it; a thousandth of a pixel is far less than a device pixel at any scale.
+constexpr double edgeTolerance = 1.0 / 1024;
+float pixelX(const QMouseEvent& e) { return static_cast<float>(std::floor(e.position().x() + edgeTolerance)); }
+float pixelY(const QMouseEvent& e) { return static_cast<float>(std::floor(e.position().y() + edgeTolerance)); }
 
 }  // namespace
 
@@ -117,19 +122,31 @@ void RangeView::scheduleRepaint(const Rect& r)
         update(r.x, r.y, r.w, r.h);
 }
 
-// The whole image is drawn and the clip keeps to what needs repainting, so that every device
-// pixel takes its colour from the same mapping of the pixel grid, whatever part is repainted.
-void RangeView::paintEvent(QPaintEvent*)
+// The whole picture under the repainted part is composed anew, so that a device pixel shows the
+// same, whatever part is repainted.
+void RangeView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    // A device pixel on the edge of the repainted part may show the view's pixel beside it.
+    const QRect area = event->rect().adjusted(-1, -1, 1, 1) & rect();
+    drawCrisp(painter, composed(area), area.topLeft(), event->rect());
+}
+
+// The view's own pixels in an area: the model's image with the sight pieces over it.
+QImage RangeView::composed(const QRect& area) const
+{
+    QImage pixels(area.size(), QImage::Format_RGB32);
+    QPainter painter(&pixels);
+    painter.translate(-area.topLeft());
     const Raster& image = m_f.Основа.image();
     if (image.width() > 0 && image.height() > 0)
         painter.drawImage(0, 0, imageOf(image));
     for (int n = 0; n < pieceCount; ++n) {
         const Rect r = m_shownPieces.at(n);
         if (!r.empty())
-            painter.drawImage(QRect(r.x, r.y, r.w, r.h), imageOf(piece(n).image()), QRect(0, 0, r.w, r.h));
+            painter.drawImage(QPoint(r.x, r.y), imageOf(piece(n).image()), QRect(0, 0, r.w, r.h));
     }
+    return pixels;
 }
 
 void RangeView::mouseMoveEvent(QMouseEvent* e)

@@ -3,6 +3,7 @@
 #include "platform/qt/widget_sync.h"
 #include "platform/rect.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -50,6 +51,7 @@ protected:
 private:
     static constexpr int pieceCount = 4;
     const PictureBox& piece(int n) const;
+    QImage composed(const QRect& area) const;
     Rect pieceRect(int n) const;
     void scheduleRepaint(const Rect& r);
 

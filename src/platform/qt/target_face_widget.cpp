@@ -1,6 +1,7 @@
 #include "platform/qt/target_face_widget.h"
 
 #include "platform/qt/child_widget.h"
+#include "platform/qt/crisp_image.h"
 #include "platform/qt/widget_sync.h"
 #include "platform/units.h"
 #include "state/target_controls.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
@@ -57,10 +59,10 @@ public:
     using QLabel::QLabel;
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        painter.drawPixmap(0, 0, pixmap());
+        drawCrisp(painter, pixmap().toImage(), {0, 0}, event->rect());
     }
 };
 
@@ -189,11 +191,11 @@ void TargetFaceWidget::sync(const TargetControls& c)
     update();
 }
 
-void TargetFaceWidget::paintEvent(QPaintEvent*)
+void TargetFaceWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawImage(0, 0, m_face);
+    drawCrisp(painter, m_face, {0, 0}, event->rect());
 
     const QRect frame = m_drawn.frame.toRect();
     if (!frame.isEmpty()) {
