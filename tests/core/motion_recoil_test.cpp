@@ -2,8 +2,6 @@
 #include "raster_helpers.h"
 #include "scene_expected.h"
 
-#include "exercise/fire_modes.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -122,22 +120,6 @@ TEST(Recoil, IgnoresTheArmDropOfTheSeries)
     }
     EXPECT_EQ(h.s.armDrop, 15);
     EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, 450, 9), 0);
-}
-
-TEST(Recoil, SeriesResetBeforeTheTickCancelsTheRecoilAndTheSound)
-{
-    Harness h;
-    aimAt400(h);
-    const Raster aimed = h.s.f.Основа.image();
-    h.click();
-    seriesReset(h.s);
-    h.advanceBy(200);
-    EXPECT_TRUE(samePixels(h.s.f.Основа.image(), aimed));
-    EXPECT_EQ(h.s.armY, 300);
-    EXPECT_EQ(h.s.f.mm1.Top, 290);
-    EXPECT_TRUE(h.sounds.played.empty());
-    EXPECT_TRUE(h.s.f.otkat.enabled()) << "the recoil timer goes on ticking, idle";
-    EXPECT_FALSE(h.s.f.otkat1.enabled());
 }
 
 TEST(Recoil, NextShotWithoutMovingIsResolvedFromTheRaisedSights)
