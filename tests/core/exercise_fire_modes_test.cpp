@@ -1,11 +1,6 @@
-#include "exercise_buttons.h"
 #include "harness.h"
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -100,59 +95,5 @@ TEST(RapidFireAfterItsEnd, ResolvesShotsAgainstAMarkerAwayFromEveryPlate)
     h.click();
     EXPECT_EQ(h.s.f.i(1).text(), "0");
 }
-
-enum class Moment { BeforeTheRecoilFrame, BeforeTheSound };
-
-struct DuringAShot {
-    ExerciseButton button;
-    Moment moment;
-};
-
-void PrintTo(const DuringAShot& d, std::ostream* os)
-{
-    *os << d.button.name << (d.moment == Moment::BeforeTheSound ? " before the sound" : " before the recoil frame");
-}
-
-class ButtonDuringAShot : public testing::TestWithParam<DuringAShot> {};
-
-// `otkat` ticks every 10 ms from start-up, so a shot at 5 ms gets its recoil frame at 10 ms and
-// its sound at 20 ms; the press comes at 7 or at 15 ms.
-TEST_P(ButtonDuringAShot, EndsTheShotsSequenceWithoutARecoilFrameOrRepeatedSounds)
-{
-    Harness h;
-    h.move(300, 600);
-    const float armY = h.s.armY;
-    h.advanceBy(5);
-    h.click();
-    ASSERT_EQ(h.s.shotPending, 1);
-    const bool recoilDrawn = GetParam().moment == Moment::BeforeTheSound;
-    h.advanceBy(recoilDrawn ? 10 : 2);
-    ASSERT_EQ(h.s.armY, recoilDrawn ? 9.0f : armY);
-
-    press(h, GetParam().button);
-    EXPECT_EQ(h.s.shotPending, 0);
-
-    h.advanceBy(2000);
-    EXPECT_EQ(h.s.armY, recoilDrawn ? 9.0f : armY);
-    EXPECT_FALSE(h.s.f.otkat1.enabled());
-    const std::vector<std::string> once = {h.s.shotSoundPath, h.s.shotSound2Path};
-    EXPECT_EQ(h.sounds.played, recoilDrawn ? once : std::vector<std::string>{});
-}
-
-std::vector<DuringAShot> everyButtonAtBothMoments()
-{
-    std::vector<DuringAShot> cases;
-    for (const ExerciseButton& b : exerciseButtons)
-        for (Moment m : {Moment::BeforeTheRecoilFrame, Moment::BeforeTheSound})
-            cases.push_back({b, m});
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryButton, ButtonDuringAShot, testing::ValuesIn(everyButtonAtBothMoments()),
-                         [](const auto& info) {
-                             return std::string(info.param.button.name) +
-                                    (info.param.moment == Moment::BeforeTheSound ? "BeforeTheSound"
-                                                                                 : "BeforeTheRecoilFrame");
-                         });
 
 }  // namespace

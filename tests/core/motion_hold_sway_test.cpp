@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -14,15 +14,13 @@ struct SwaySights {
     float mm1Left, mm1Top, mm3Left, mm3Top, mm2Left, mm2Top, mmuLeft, mmuTop;
 };
 
-// Where a sway tick with phase `angle` puts the sights for the anchor (ax, ay).
-SwaySights expectedSights(float ax, float ay, std::int32_t angle)
+// The sights of a sway tick about the anchor (400, 300): the left post at leftPost (mm1 at 290 over
+// mm3 at 298), the right post at rightPost, the blade at 450.6666 and bladeTop. Phase 3 has
+// cos 3 = -0.9899925, which puts the left post at 429 - cos 3 = 429.99, the right post at
+// 459.33333 - cos 3 = 460.32333 and the blade at 290 + cos 3 / 2 = 289.505, each in single precision.
+constexpr SwaySights about400x300(float leftPost, float rightPost, float bladeTop)
 {
-    const double c = std::cos(static_cast<double>(angle));
-    return {
-        static_cast<float>(ax + 29 - c),       ay - 10, static_cast<float>(ax + 29 - c), ay - 2,
-        static_cast<float>(ax + 30.33333 + 29 - c), ay - 10, static_cast<float>(ax + 21.6666 + 29),
-        static_cast<float>(ay - 10 + 0.5 * c),
-    };
+    return {leftPost, 290, leftPost, 298, rightPost, 290, 450.6666f, bladeTop};
 }
 
 void expectSights(const MainWindow& f, const SwaySights& e)
@@ -60,10 +58,10 @@ TEST(HoldSway, FirstTickComes500msAfterTheAimRedraw)
     EXPECT_EQ(pixelsOffFrame(f.Основа.image(), blueNoTarget, 401, 300), 0);
     EXPECT_EQ(f.mm1.Top, 290);
     EXPECT_EQ(f.mm3.Top, 298);
-    EXPECT_EQ(f.mm1.Left, static_cast<float>(400 + 29 - std::cos(3.0)));
-    EXPECT_EQ(f.mm2.Left, static_cast<float>(400 + 30.33333 + 29 - std::cos(3.0)));
-    EXPECT_EQ(f.mmu.Left, static_cast<float>(400 + 21.6666 + 29));
-    EXPECT_EQ(f.mmu.Top, static_cast<float>(290 + 0.5 * std::cos(3.0)));
+    EXPECT_EQ(f.mm1.Left, 429.99f);
+    EXPECT_EQ(f.mm2.Left, 460.32333f);
+    EXPECT_EQ(f.mmu.Left, 450.6666f);
+    EXPECT_EQ(f.mmu.Top, 289.505f);
     EXPECT_LT(f.mmu.Top, 289.6f) << "the blade stands about half a pixel above the posts";
     EXPECT_EQ(f.ScreenMousePointer, 0);
     EXPECT_EQ(h.s.armX, 400) << "the sway leaves the anchor alone";
@@ -74,17 +72,44 @@ TEST(HoldSway, FirstTickComes500msAfterTheAimRedraw)
 // tremor fades towards the 11th tick and swells again, always drawn from the same anchor.
 TEST(HoldSway, TicksSwingAboutTheSameAnchorWithoutDrift)
 {
-    const std::vector<int> armXByTick{401, 399, 401, 399, 401, 399, 401, 400, 400, 400, 400, 400,
-                                      400, 400, 399, 401, 399, 401, 399, 401, 399, 401, 399, 401};
+    struct Tick {
+        int armX;
+        SwaySights sights;
+    };
+    const std::vector<Tick> ticks{
+        {401, about400x300(429.99f, 460.32333f, 289.505f)},
+        {399, about400x300(428.03983f, 458.37317f, 290.48007f)},
+        {401, about400x300(429.91113f, 460.24445f, 289.54443f)},
+        {399, about400x300(428.15616f, 458.48947f, 290.42194f)},
+        {401, about400x300(429.75967f, 460.09302f, 289.62015f)},
+        {399, about400x300(428.3397f, 458.673f, 290.33017f)},
+        {401, about400x300(429.54773f, 459.88107f, 289.72614f)},
+        {400, about400x300(428.57584f, 458.90915f, 290.2121f)},
+        {400, about400x300(429.29214f, 459.62546f, 289.85394f)},
+        {400, about400x300(428.84573f, 459.17908f, 290.07712f)},
+        {400, about400x300(429.01328f, 459.34662f, 289.99335f)},
+        {400, about400x300(429.12796f, 459.4613f, 289.936f)},
+        {400, about400x300(428.73337f, 459.06668f, 290.13333f)},
+        {400, about400x300(429.4f, 459.7333f, 289.80002f)},
+        {399, about400x300(428.47467f, 458.808f, 290.26266f)},
+        {401, about400x300(429.64014f, 459.97348f, 289.67993f)},
+        {399, about400x300(428.25784f, 458.5912f, 290.37106f)},
+        {401, about400x300(429.8293f, 460.16263f, 289.58536f)},
+        {399, about400x300(428.10013f, 458.43347f, 290.44992f)},
+        {401, about400x300(429.95242f, 460.28574f, 289.5238f)},
+        {399, about400x300(428.0141f, 458.34744f, 290.49295f)},
+        {401, about400x300(429.99963f, 460.33298f, 289.50018f)},
+        {399, about400x300(428.00662f, 458.33994f, 290.4967f)},
+        {401, about400x300(429.96725f, 460.30057f, 289.5164f)},
+    };
     Harness h;
     h.move(399, 299);
-    for (std::size_t tick = 0; tick < armXByTick.size(); ++tick) {
+    for (std::size_t tick = 0; tick < ticks.size(); ++tick) {
         SCOPED_TRACE(tick + 1);
         h.advanceBy(500);
-        const auto angle = static_cast<std::int32_t>(3 * (tick + 1));
-        ASSERT_EQ(h.s.swayAngle, angle);
-        EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, armXByTick[tick], 300), 0);
-        expectSights(h.s.f, expectedSights(400, 300, angle));
+        ASSERT_EQ(h.s.swayAngle, static_cast<std::int32_t>(3 * (tick + 1)));
+        EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, ticks[tick].armX, 300), 0);
+        expectSights(h.s.f, ticks[tick].sights);
     }
 }
 
@@ -98,7 +123,7 @@ TEST(HoldSway, ResumesAfterTheShotFromTheRaisedArm)
     EXPECT_EQ(h.s.shotPending, 0);
     EXPECT_EQ(h.s.swayAngle, 3);
     EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), blueNoTarget, 401, 9), 0);
-    expectSights(h.s.f, expectedSights(400, 9, 3));
+    expectSights(h.s.f, {429.99f, -1, 429.99f, 7, 460.32333f, -1, 450.6666f, -1.4949962f});
     EXPECT_EQ(h.s.f.mm1.Top, -1);
 
     h.advanceBy(500);
@@ -138,19 +163,26 @@ TEST(HoldSway, ShotAfterASwayTickCarriesTheSwayIntoItsLandingPoint)
     swayed.advanceBy(500);
     swayed.click();
 
-    const double c = std::cos(3.0);
-    EXPECT_NEAR(swayed.s.f.dum.Left, 21.6666 + c - 21.45, 1e-4);
-    EXPECT_NEAR(swayed.s.f.dum.Top, 0.5 * c - 0.15, 1e-4);
+    EXPECT_NEAR(swayed.s.f.dum.Left, -0.7733925, 1e-4);
+    EXPECT_NEAR(swayed.s.f.dum.Top, -0.6449962, 1e-4);
     const float stillLeft = still.s.proverka->dum(1).Left;
     const float swayedLeft = swayed.s.proverka->dum(1).Left;
-    EXPECT_NEAR(swayedLeft - stillLeft, 5 * (1 + 4 * c) - 25 * (21.66666 - 21.6666), 1e-3);
+    EXPECT_NEAR(swayedLeft - stillLeft, -14.80135, 1e-3);
     EXPECT_NE(swayed.s.hitY, still.s.hitY);
 }
 
 struct WrapCase {
     std::int32_t before;
     std::int32_t after;
+    SwaySights sights;
+    std::int32_t afterTheNext;
+    SwaySights nextSights;
 };
+
+void PrintTo(const WrapCase& c, std::ostream* os)
+{
+    *os << "phase " << c.before;
+}
 
 class SwayPhaseLimit : public ::testing::TestWithParam<WrapCase> {};
 
@@ -161,18 +193,27 @@ TEST_P(SwayPhaseLimit, WrapsToTheBottomOfTheRangeAndGoesOnSwaying)
     h.s.swayAngle = GetParam().before;
     h.advanceBy(500);
     EXPECT_EQ(h.s.swayAngle, GetParam().after);
-    expectSights(h.s.f, expectedSights(400, 300, GetParam().after));
+    expectSights(h.s.f, GetParam().sights);
     h.advanceBy(500);
-    EXPECT_EQ(h.s.swayAngle, static_cast<std::int32_t>(static_cast<std::int64_t>(GetParam().after) + 3));
-    expectSights(h.s.f, expectedSights(400, 300, h.s.swayAngle));
+    EXPECT_EQ(h.s.swayAngle, GetParam().afterTheNext);
+    expectSights(h.s.f, GetParam().nextSights);
 }
 
 constexpr std::int32_t top = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t bottom = std::numeric_limits<std::int32_t>::min();
 
-INSTANTIATE_TEST_SUITE_P(NearTheTop, SwayPhaseLimit,
-                         ::testing::Values(WrapCase{top - 3, top}, WrapCase{top - 2, bottom},
-                                           WrapCase{top - 1, bottom + 1}, WrapCase{top, bottom + 2}));
+// cos(top) = -0.6888367 and cos(bottom) = 0.2378162; the cosine is even, so bottom + 1 = -top
+// sways as top does.
+INSTANTIATE_TEST_SUITE_P(
+    NearTheTop, SwayPhaseLimit,
+    ::testing::Values(WrapCase{top - 3, top, about400x300(429.68884f, 460.02216f, 289.65558f), bottom + 2,
+                               about400x300(429.98218f, 460.31552f, 289.5089f)},
+                      WrapCase{top - 2, bottom, about400x300(428.76218f, 459.09552f, 290.1189f), bottom + 3,
+                               about400x300(429.3725f, 459.70584f, 289.81375f)},
+                      WrapCase{top - 1, bottom + 1, about400x300(429.68884f, 460.02216f, 289.65558f), bottom + 4,
+                               about400x300(428.42035f, 458.7537f, 290.28983f)},
+                      WrapCase{top, bottom + 2, about400x300(429.98218f, 460.31552f, 289.5089f), bottom + 5,
+                               about400x300(428.00113f, 458.33447f, 290.49945f)}));
 
 // Here the anchor less the cosine lies a hair above a half (400.5000047): the arm goes to 401,
 // where a rounding in single precision would see an exact half and go to 400.

@@ -1,7 +1,5 @@
 #include "harness.h"
 
-#include "exercise/fire_modes.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -46,33 +44,6 @@ TEST(ShotSound, EveryShotRequestsItsOwnPair)
     ASSERT_EQ(h.sounds.played.size(), 24u);
     for (std::size_t k = 0; k < h.sounds.played.size(); ++k)
         EXPECT_EQ(h.sounds.played[k], bothSounds[k % 2]) << "request " << k;
-}
-
-// A series reset in the 10 ms between the recoil and the sound tick has already cleared
-// shotPending; the tick still sounds the shot once and then stops.
-TEST(ShotSound, SeriesResetAfterTheRecoilStillEndsTheSoundTimer)
-{
-    Harness h;
-    h.move(399, 299);
-    h.click();
-    h.advanceBy(10);
-    ASSERT_EQ(h.s.armY, 9);
-    seriesReset(h.s);
-    h.advanceBy(10);
-    EXPECT_EQ(h.sounds.played, bothSounds);
-    EXPECT_FALSE(h.s.f.otkat1.enabled());
-    EXPECT_EQ(h.s.shotPending, 0);
-
-    h.advanceBy(1000);
-    EXPECT_EQ(h.sounds.played, bothSounds);
-
-    // The next shot goes through its whole sequence as usual.
-    h.move(199, 299);
-    h.click();
-    h.advanceBy(20);
-    EXPECT_EQ(h.sounds.played.size(), 4u);
-    EXPECT_EQ(h.s.shotPending, 0);
-    EXPECT_FALSE(h.s.f.otkat1.enabled());
 }
 
 }  // namespace

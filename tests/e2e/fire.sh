@@ -13,33 +13,29 @@ source "$(dirname "$0")/lib.sh"
 
 readonly PIXELS_PER_MM=3.779527559
 
-# Where the ten shots are aimed: pointer positions in range-view pixels as they would be without the
-# drop of the sights; shot N is fired with the pointer 5 (N - 1) pixels higher.
-readonly AIMS=("357 140" "358 139" "356 142" "360 137" "351 143" "365 145" "345 143" "380 140" "357 128" "362 139")
-
-# The landing point of a shot aimed at ($1, $2), with the bull of plate 3 at (401.467, 112) and the
-# aim-tracking sight picture: mm1 at (29, -9) from there, the blade 21.66666 px right of it and
-# level with it. Prints "right down points": millimetres right
-# of and below the face centre, and the ring. Refuses an aim whose score or whole millimetre a
-# rounding could change.
-predict() {
-  awk -v X="$1" -v Y="$2" 'BEGIN {
-    lx = 21.66666 - 21.45; ly = -0.15
-    hitX = 5 * ((401.467 + 9) - (X + 29 + 23) - 5 * lx)
-    below = 5 * ((Y - 9 + 5 * ly) - (112 + 18))
-    hitY = int(below + (below < 0 ? -0.5 : 0.5))
-    frac = below - int(below); if (frac < 0) frac = -frac
-    if (frac > 0.49 && frac < 0.51) { print "tie"; exit }
-    dist = sqrt(hitX * hitX + hitY * hitY)
-    split("67.5 60 52.5 45.4 37 29 22.7 13.3 6 2.5", radius, " ")
-    points = 0
-    for (r = 1; r <= 10; r++) {
-      if ((dist - radius[r]) ^ 2 < 0.05 ^ 2) { print "edge"; exit }
-      if (dist < radius[r]) points = r
-    }
-    printf "%.4f %d %d\n", -hitX, hitY, points
-  }'
-}
+# The ten shots: where each is aimed, as a pointer position in range-view pixels without the drop
+# of the sights (shot N is fired with the pointer 5 (N - 1) pixels higher), where it lands in
+# millimetres right of and below the face centre, and its points. Worked from the aim-tracking
+# sight picture, 5 mm a pixel of the sights and 25 a pixel of the blade, against the bull of plate 3
+# (its middle at 401.467 + 9, its lower edge at 112 + 18): mm1 29 px right of the pointer and 9
+# above, the sight line 23 px right of mm1, the blade 21.66666 px right of mm1 where a level one
+# stands 21.45 right and 0.15 below. Shot 1, aimed at (357, 140), lands
+# 5 (401.467 + 9 - (357 + 29 + 23) - 5 x 0.21666) = 1.9185 mm left and 5 (140 - 9 - 5 x 0.15 - 130)
+# = 1.25 mm, taken as 1, below the centre: 2.16 mm from it, inside the ten's 2.5. No shot lands
+# within 0.25 mm of a half millimetre below or 0.3 mm of a ring, where a rounding could decide.
+readonly SHOTS=(
+  "357 140 -1.9185 1 10"
+  "358 139 3.0815 -4 9"
+  "356 142 -6.9185 11 8"
+  "360 137 13.0815 -14 7"
+  "351 143 -31.9185 16 5"
+  "365 145 38.0815 26 3"
+  "345 143 -61.9185 16 1"
+  "380 140 113.0815 1 0"
+  "357 128 -1.9185 -59 2"
+  "362 139 23.0815 -4 6"
+)
+readonly TOTAL=51
 
 # Trimmed black-and-white ink of the w x h rectangle at (x, y) of an image, as "w h hash", or
 # "empty": the same text in the same font gives the same ink in any box.
@@ -145,14 +141,9 @@ mark_pixel() {
 # ---- the shots, as predicted ----------------------------------------------------------------
 
 declare -a RIGHT DOWN POINTS
-total=0
 for n in {1..10}; do
-  read -r x y <<<"${AIMS[n - 1]}"
-  read -r RIGHT[n] DOWN[n] POINTS[n] <<<"$(predict "$x" "$y")"
-  [[ ${POINTS[n]} =~ ^[0-9]+$ ]] || fail "shot $n aimed at $x,$y lands where rounding decides (${RIGHT[n]})"
-  total=$((total + POINTS[n]))
+  read -r _ _ RIGHT[n] DOWN[n] POINTS[n] <<<"${SHOTS[n - 1]}"
 done
-e2e_log "predicted points: ${POINTS[*]:1}, total $total"
 
 start_program || fail "the program did not start"
 win=$(wait_for_window "$MAIN_CAPTION") || fail "no main window"
@@ -176,7 +167,7 @@ wait_above "$win" "$target" || fail "a click on the target window did not bring 
 # ---- what each text looks like in a score box -----------------------------------------------
 
 declare -A LOOKS
-learn_looks "$win" $(printf '%s\n' "${POINTS[@]:1}" "$total" 0 | sort -un)
+learn_looks "$win" $(printf '%s\n' "${POINTS[@]}" "$TOTAL" 0 | sort -un)
 
 [[ $horizontal == "${LOOKS[0]}" && $vertical == "${LOOKS[0]}" ]] ||
   fail "the right button did not show both settings as 0 ($horizontal / $vertical, a 0 is ${LOOKS[0]})"
@@ -194,7 +185,7 @@ screenshot "$E2E_TMP/cleared.png" "$win" || fail "no screenshot"
 # the pistol begins to sway 500 ms later; the pointer is raised by the 5 pixels that each scored
 # shot lowers the sights.
 for n in {1..10}; do
-  read -r x y <<<"${AIMS[n - 1]}"
+  read -r x y _ <<<"${SHOTS[n - 1]}"
   y=$((y - 5 * (n - 1)))
   move_to "$win" $((VIEW_X + x - 20)) $((VIEW_Y + y)) || fail "shot $n: could not move away"
   moved=$(date +%s%N)
@@ -215,7 +206,7 @@ for n in {1..10}; do
   shown=$(score_ink "$E2E_TMP/series.png" "$n")
   [[ $shown == "${LOOKS[${POINTS[n]}]}" ]] || fail "score box $n does not show the predicted ${POINTS[n]}"
 done
-[[ $(score_ink "$E2E_TMP/series.png" 11) == "${LOOKS[$total]}" ]] || fail "the total box does not show $total"
+[[ $(score_ink "$E2E_TMP/series.png" 11) == "${LOOKS[$TOTAL]}" ]] || fail "the total box does not show $TOTAL"
 
 screenshot "$E2E_TMP/marks.png" "$target" || fail "no screenshot of the target window"
 marks=0
