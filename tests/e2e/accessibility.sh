@@ -17,7 +17,7 @@ TREE=
 
 # The session bus runs in a session of its own, with the accessibility bus and its registry that
 # it starts on demand, so that stopping the session stops all three.
-trap 'stop_program; stop_session "$BUS_PID"; e2e_cleanup' EXIT
+trap 'stop_program; session_stop "$BUS_PID"; e2e_cleanup' EXIT
 
 # A private runtime folder keeps the accessibility bus's socket apart from any other run's.
 start_session_bus() {

@@ -12,6 +12,7 @@
 # Every function returns non-zero on failure instead of exiting, except fail and pass.
 
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$E2E_ROOT/tests/support/session.sh"
 E2E_PROGRAM=${STRELBISHTE_PROGRAM:-$E2E_ROOT/build/strelbishte}
 E2E_SINK=${STRELBISHTE_SINK:-strelbishte_test}
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/strelbishte-e2e.XXXXXX")
@@ -64,13 +65,6 @@ pass() {
 skip() {
   printf 'SKIP: %s\n' "$*"
   exit 77
-}
-
-# Stops a service that was started with setsid as process $1, with whatever it started in turn.
-stop_session() {
-  [[ -n $1 ]] || return 0
-  kill -TERM -- "-$1" 2>/dev/null
-  wait "$1" 2>/dev/null
 }
 
 # ---- the program ----------------------------------------------------------------------------

@@ -89,7 +89,7 @@ note_closing "with no sound server at all"
 open_program "$FOLDER"
 aim 400 250 && xdotool click 1 || fail "the first shot was not fired"
 sleep 0.5
-own_sound_server_stop
+private_sound_server_stop
 two_scored_shots "after the sound server went away" 2
 close_and_expect_clean_exit "$WIN" "after the sound server went away"
 note_closing "after the sound server went away"

@@ -5,17 +5,18 @@
 # Wayland display: the runtime folder is empty.
 #   bash no_display.sh program
 set -uo pipefail
+source "$(dirname "$0")/../support/private_display.sh"
 program=$1
 readonly EXPECTED="strelbishte: no display available (is DISPLAY set?)"
 work=$(mktemp -d "${TMPDIR:-/tmp}/strelbishte-no-display.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/xdg"
 
-# The first display number with neither a server socket nor a lock file.
+# The first display number from :77 on that neither a server nor its files hold.
 free_display() {
   local n
   for ((n = 77; n < 300; n++)); do
-    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || { echo ":$n"; return 0; }
+    private_display_taken "$n" || { echo ":$n"; return 0; }
   done
   return 1
 }

@@ -1,41 +1,17 @@
 # Sourced after lib.sh by the tests of sound files and of the program's life: a sound server of
 # the test's own, starting the program from any folder, and closing it as a user does.
 
-E2E_SOUND_SERVER_PID=
+source "$E2E_ROOT/tests/support/private_sound_server.sh"
 
-# A PulseAudio for this test alone, with a null sink, so that the test hears nothing of the tests
-# that run beside it and they hear nothing of it. It has no session bus: on one it shared with
-# another PulseAudio, one of them could not take its name. Points PULSE_SERVER and E2E_SINK at
-# it; it is stopped when the test ends, after the program.
+# A sound server for this test alone, with a null sink, so that the test hears nothing of the tests
+# that run beside it and they hear nothing of it. Points PULSE_SERVER and E2E_SINK at it; it is
+# stopped when the test ends, after the program.
 own_sound_server_start() {
-  local socket=$E2E_TMP/pulse-native
   export E2E_SINK=strelbishte_own
-  DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_TMP/no-session-bus pulseaudio --daemonize=no --exit-idle-time=-1 -n --realtime=no --high-priority=no --use-pid-file=no \
-    --load="module-null-sink sink_name=$E2E_SINK norewinds=1" \
-    --load="module-native-protocol-unix socket=$socket auth-anonymous=1" \
-    </dev/null >"$E2E_TMP/pulse.log" 2>&1 &
-  E2E_SOUND_SERVER_PID=$!
-  export PULSE_SERVER=unix:$socket
-  for _ in {1..100}; do
-    if pactl list short sinks 2>/dev/null | awk -v s="$E2E_SINK" '$2 == s { f = 1 } END { exit !f }'; then
-      pactl set-default-sink "$E2E_SINK" >/dev/null 2>&1
-      return 0
-    fi
-    kill -0 "$E2E_SOUND_SERVER_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  e2e_log "the test's own PulseAudio did not come up: $(tail -n 5 "$E2E_TMP/pulse.log")"
-  return 1
+  private_sound_server_start "$E2E_TMP" "$E2E_SINK"
 }
 
-own_sound_server_stop() {
-  [[ -n $E2E_SOUND_SERVER_PID ]] || return 0
-  kill -TERM "$E2E_SOUND_SERVER_PID" 2>/dev/null
-  wait "$E2E_SOUND_SERVER_PID" 2>/dev/null
-  E2E_SOUND_SERVER_PID=
-}
-
-trap 'stop_program; recorder_stop; own_sound_server_stop; e2e_cleanup' EXIT
+trap 'stop_program; recorder_stop; private_sound_server_stop; e2e_cleanup' EXIT
 
 # Starts the command $2 .. (the program, or a wrapper that executes it) in the background from the
 # folder $1, as lib.sh's start_program does from the program's own folder.

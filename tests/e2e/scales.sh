@@ -14,6 +14,7 @@ if [[ -n ${1:-} ]]; then
   export STRELBISHTE_PROGRAM=$1
 fi
 source "$(dirname "$0")/lib.sh"
+source "$E2E_ROOT/tests/support/private_display.sh"
 
 readonly SCALES=(1 1.25 1.5 2)
 readonly SCREEN=2560x1700x24
@@ -24,35 +25,7 @@ readonly WIDE=1040 TALL=840
 readonly AIM_X=700 AIM_Y=500
 readonly SIGHT="49 24 52"
 readonly ARM=$E2E_ROOT/assets/arm_on_black.png
-DISPLAY_PID=
-
-stop_display() {
-  stop_session "$DISPLAY_PID"
-  DISPLAY_PID=
-}
-trap 'stop_program; stop_display; e2e_cleanup' EXIT
-
-# Starts Xvfb on the first free display from :160 on. Two tests may pick the same number at once;
-# the one whose server loses the lock tries the next.
-start_display() {
-  local n
-  for ((n = 160; n < 260; n++)); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    setsid Xvfb ":$n" -screen 0 "$SCREEN" -nolisten tcp -noreset </dev/null >"$E2E_TMP/xvfb.log" 2>&1 &
-    DISPLAY_PID=$!
-    for _ in {1..50}; do
-      if [[ $({ tr -d ' \n' <"/tmp/.X$n-lock"; } 2>/dev/null) == "$DISPLAY_PID" ]] &&
-        xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        export DISPLAY=:$n
-        return 0
-      fi
-      kill -0 "$DISPLAY_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    stop_display
-  done
-  return 1
-}
+trap 'stop_program; private_display_stop; e2e_cleanup' EXIT
 
 # $1 times $2, rounded half up as Qt rounds a scaled edge.
 scaled() {
@@ -190,7 +163,7 @@ expect_same_as_unscaled() {
   done
 }
 
-start_display || fail "could not start Xvfb ($(tail -n 1 "$E2E_TMP/xvfb.log"))"
+private_display_start "$E2E_TMP" "$SCREEN" || fail "no display of the test's own"
 
 # Screenshots are kept as uncompressed PPM: they are large, and read at once.
 for s in "${SCALES[@]}"; do

@@ -14,7 +14,7 @@ source "$(dirname "$0")/lib.sh"
 readonly SOCKET=strelbishte-wayland
 WESTON_PID=
 
-trap 'stop_program; stop_session "$WESTON_PID"; e2e_cleanup' EXIT
+trap 'stop_program; session_stop "$WESTON_PID"; e2e_cleanup' EXIT
 
 # The compositor, with the clients it starts, in a session of its own and with a runtime folder
 # of its own, where its socket lies and where the program looks for it.
