@@ -1,7 +1,7 @@
-#include "state/simulator.h"
 #include "bench_pictures.h"
 #include "platform/sound_player.h"
 #include "scene/aim_tracking.h"
+#include "state/simulator.h"
 
 #include <benchmark/benchmark.h>
 

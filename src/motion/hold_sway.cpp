@@ -1,8 +1,8 @@
 #include "motion/hold_sway.h"
 
-#include "state/simulator.h"
 #include "platform/rounding.h"
 #include "scene/frame.h"
+#include "state/simulator.h"
 
 #include <cmath>
 #include <cstdint>
@@ -32,10 +32,14 @@ void Timer1_Timer(Simulator& s)
     const double rearLeft = s.armX + 29 - c;
     const float top = s.armY - 10;
     frame::placeSights(s, {
-                              static_cast<float>(rearLeft), top,
-                              static_cast<float>(rearLeft), s.armY + 8 - 10,
-                              static_cast<float>(s.armX + 30.33333 + 29 - c), top,
-                              static_cast<float>(s.armX + 21.6666 + 29), static_cast<float>(s.armY - 10 + 0.5 * c),
+                              static_cast<float>(rearLeft),
+                              top,
+                              static_cast<float>(rearLeft),
+                              s.armY + 8 - 10,
+                              static_cast<float>(s.armX + 30.33333 + 29 - c),
+                              top,
+                              static_cast<float>(s.armX + 21.6666 + 29),
+                              static_cast<float>(s.armY - 10 + 0.5 * c),
                           });
     // Rounded here, in double precision: the float anchor of drawArm could turn a value just off
     // a half into an exact half and round it the other way.

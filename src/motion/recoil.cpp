@@ -1,7 +1,7 @@
 #include "motion/recoil.h"
 
-#include "state/simulator.h"
 #include "scene/frame.h"
+#include "state/simulator.h"
 
 // The kick of a shot: one frame with the arm raised to the top of the view and the sights on its
 // very top edge. Unlike the other frames, the sights move before the background is repainted.
@@ -12,10 +12,14 @@ void otkat_Timer(Simulator& s)
 
     const float sightLeft = s.armX + 29;
     frame::placeSights(s, {
-                              sightLeft, 0,
-                              sightLeft, 8,
-                              static_cast<float>(s.armX + 30.33333 + 29), 0,
-                              static_cast<float>(s.armX + 21.6666 + 29), 0,
+                              sightLeft,
+                              0,
+                              sightLeft,
+                              8,
+                              static_cast<float>(s.armX + 30.33333 + 29),
+                              0,
+                              static_cast<float>(s.armX + 21.6666 + 29),
+                              0,
                           });
     frame::repaintBackground(s);
     frame::drawArm(s, s.armX, 9);

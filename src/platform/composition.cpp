@@ -69,9 +69,7 @@ void Composition::drawArm(PictureBox& view, PictureBox& saveUnder, const Picture
                           const PictureBox& orLayer, int px, int py, int w, int h)
 {
     const bool tracked = knowsImage(view);
-    const auto isArmSized = [w, h](const PictureBox& b) {
-        return b.image().width() == w && b.image().height() == h;
-    };
+    const auto isArmSized = [w, h](const PictureBox& b) { return b.image().width() == w && b.image().height() == h; };
     if (isArmSized(saveUnder) && isArmSized(andLayer) && isArmSized(orLayer)) {
         if (!spriteKnown(andLayer, orLayer))
             measureSprite(andLayer, orLayer);
@@ -126,8 +124,8 @@ void Composition::measureSprite(const PictureBox& andBox, const PictureBox& orBo
 
 // One pass over the rows of the arm's rectangle: each row is saved into saveUnder and then the
 // sprite's runs are written over it, while the row is still in the cache.
-void Composition::drawSprite(PictureBox& view, PictureBox& saveUnderBox, const Raster& andLayer,
-                             const Raster& orLayer, int px, int py, bool tracked)
+void Composition::drawSprite(PictureBox& view, PictureBox& saveUnderBox, const Raster& andLayer, const Raster& orLayer,
+                             int px, int py, bool tracked)
 {
     const Rect clip = Rect{px, py, orLayer.width(), orLayer.height()}.intersected(view.image().bounds());
     if (clip.empty())

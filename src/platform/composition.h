@@ -40,8 +40,8 @@ public:
     void repainted(const PictureBox& view, const PictureBox& background);
     // The arm with its top-left corner at (px, py): the save-under copy of the w x h rectangle
     // into saveUnder, then the AND and the OR layer.
-    void drawArm(PictureBox& view, PictureBox& saveUnder, const PictureBox& andLayer, const PictureBox& orLayer,
-                 int px, int py, int w, int h);
+    void drawArm(PictureBox& view, PictureBox& saveUnder, const PictureBox& andLayer, const PictureBox& orLayer, int px,
+                 int py, int w, int h);
 
 private:
     bool knowsImage(const PictureBox& view) const;

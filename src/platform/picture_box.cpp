@@ -35,8 +35,7 @@ void PictureBox::PaintPicture(const Raster& picture, float dx, float dy, float d
     const int y = static_cast<int>(dy);
     const int w = static_cast<int>(dw < sw ? dw : sw);
     const int h = static_cast<int>(dh < sh ? dh : sh);
-    bitBlt(drawInto({x, y, w, h}), x, y, w, h, picture, static_cast<int>(sx), static_cast<int>(sy),
-           RasterOp::SRCCOPY);
+    bitBlt(drawInto({x, y, w, h}), x, y, w, h, picture, static_cast<int>(sx), static_cast<int>(sy), RasterOp::SRCCOPY);
 }
 
 void PictureBox::Refresh()

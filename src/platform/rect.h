@@ -22,8 +22,10 @@ struct Rect {
 
     Rect united(const Rect& o) const
     {
-        if (empty()) return o;
-        if (o.empty()) return *this;
+        if (empty())
+            return o;
+        if (o.empty())
+            return *this;
         const int l = std::min(x, o.x), t = std::min(y, o.y);
         return {l, t, std::max(right(), o.right()) - l, std::max(bottom(), o.bottom()) - t};
     }

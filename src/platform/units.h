@@ -7,9 +7,21 @@ namespace units {
 inline constexpr float twipsPerPixel = 15.0f;
 inline constexpr double twipsPerMillimetre = 1440.0 / 25.4;
 
-constexpr float pixelsFromTwips(float twips) { return twips / twipsPerPixel; }
-constexpr float twipsFromPixels(float pixels) { return pixels * twipsPerPixel; }
-constexpr double pixelsFromMillimetres(double mm) { return mm * twipsPerMillimetre / twipsPerPixel; }
-constexpr double millimetresFromPixels(double pixels) { return pixels * twipsPerPixel / twipsPerMillimetre; }
+constexpr float pixelsFromTwips(float twips)
+{
+    return twips / twipsPerPixel;
+}
+constexpr float twipsFromPixels(float pixels)
+{
+    return pixels * twipsPerPixel;
+}
+constexpr double pixelsFromMillimetres(double mm)
+{
+    return mm * twipsPerMillimetre / twipsPerPixel;
+}
+constexpr double millimetresFromPixels(double pixels)
+{
+    return pixels * twipsPerPixel / twipsPerMillimetre;
+}
 
 }  // namespace units

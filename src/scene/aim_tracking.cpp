@@ -1,7 +1,7 @@
 #include "scene/aim_tracking.h"
 
-#include "state/simulator.h"
 #include "scene/frame.h"
+#include "state/simulator.h"
 
 // The stored anchor lies one pixel right of and one below the pointer (plus the drop), and each
 // event is compared with that anchor, not with the previous event: small movements add up until
@@ -9,8 +9,7 @@
 void Основа_MouseMove(Simulator& s, int, int, float X, float Y)
 {
     const float d = s.armDrop;
-    const bool aimRedraw =
-        s.armX - X > 1.1 || X - s.armX > 1.1 || s.armY - Y - d > 1.1 || Y + d - s.armY > 1.1;
+    const bool aimRedraw = s.armX - X > 1.1 || X - s.armX > 1.1 || s.armY - Y - d > 1.1 || Y + d - s.armY > 1.1;
     if (!aimRedraw)
         return;
 

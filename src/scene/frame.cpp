@@ -1,7 +1,7 @@
 #include "scene/frame.h"
 
-#include "state/simulator.h"
 #include "platform/rounding.h"
+#include "state/simulator.h"
 
 namespace {
 

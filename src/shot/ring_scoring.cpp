@@ -15,7 +15,16 @@ struct Ring {
 // From the outermost ring inwards; every test is made, so the innermost ring that holds the
 // shot decides.
 constexpr std::array<Ring, 10> rings{{
-    {1, 67.5}, {2, 60}, {3, 52.5}, {4, 45.4}, {5, 37}, {6, 29}, {7, 22.7}, {8, 13.3}, {9, 6}, {10, 2.5},
+    {1, 67.5},
+    {2, 60},
+    {3, 52.5},
+    {4, 45.4},
+    {5, 37},
+    {6, 29},
+    {7, 22.7},
+    {8, 13.3},
+    {9, 6},
+    {10, 2.5},
 }};
 
 }  // namespace

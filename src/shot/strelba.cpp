@@ -1,8 +1,8 @@
 #include "shot/strelba.h"
 
-#include "state/simulator.h"
 #include "shot/landing.h"
 #include "shot/ring_scoring.h"
+#include "state/simulator.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "state/scene_pictures.h"
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/picture_box.h"
 #include "platform/sound_player.h"
 #include "platform/timer.h"
+#include "state/scene_pictures.h"
 
 #include <array>
 

@@ -12,7 +12,7 @@ struct ScenePictures {
     Picture rangeNoTarget;
     Picture rangeTargetPlate1;
     Picture rangeTargetPlate5;
-    Picture bull;               // black disc on white corners, 18 x 18
-    Picture armOnBlack;         // the arm sprite, empty pixels black
-    Picture armOnWhite;         // the same sprite, empty pixels white
+    Picture bull;        // black disc on white corners, 18 x 18
+    Picture armOnBlack;  // the arm sprite, empty pixels black
+    Picture armOnWhite;  // the same sprite, empty pixels white
 };

@@ -7,10 +7,16 @@
 SightReading readSights(const MainWindow& f, std::int16_t windage, std::int32_t elevation)
 {
     return {
-        .mm1Left = f.mm1.Left, .mm1Top = f.mm1.Top,
-        .mmuLeft = f.mmu.Left, .mmuTop = f.mmu.Top,
-        .miLeft = f.mi.Left,   .miTop = f.mi.Top,   .miWidth = f.mi.Width, .miHeight = f.mi.Height,
-        .windage = windage,    .elevation = elevation,
+        .mm1Left = f.mm1.Left,
+        .mm1Top = f.mm1.Top,
+        .mmuLeft = f.mmu.Left,
+        .mmuTop = f.mmu.Top,
+        .miLeft = f.mi.Left,
+        .miTop = f.mi.Top,
+        .miWidth = f.mi.Width,
+        .miHeight = f.mi.Height,
+        .windage = windage,
+        .elevation = elevation,
     };
 }
 

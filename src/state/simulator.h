@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/composition.h"
 #include "platform/sound_player.h"
 #include "platform/timer.h"
-#include "platform/composition.h"
 #include "state/exercise_state.h"
 #include "state/main_window.h"
 #include "state/scene_pictures.h"
@@ -30,7 +30,7 @@ public:
     TimerQueue timers;
     MainWindow f;
     TargetWindow proverka;
-    FormWindow analysisWindow;  // the shot analysis, shown in front by the button Analysis
+    FormWindow analysisWindow;       // the shot analysis, shown in front by the button Analysis
     frame::Composition composition;  // what the frames have left in the image of f.Основа
     ShotLog shotLog;                 // what the shot analysis reads
 };

@@ -144,4 +144,4 @@ TEST_F(ArmSprite, OrangePatchSitsNearTheBottomLeft)
     EXPECT_EQ(elsewhere, 0);
 }
 
-} // namespace
+}  // namespace

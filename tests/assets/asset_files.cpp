@@ -29,11 +29,17 @@ const QTemporaryDir& generatedFolder()
     return *folder;
 }
 
-} // namespace
+}  // namespace
 
-QString committed(const QString& name) { return QDir(QStringLiteral(ASSETS_DIR)).filePath(name); }
+QString committed(const QString& name)
+{
+    return QDir(QStringLiteral(ASSETS_DIR)).filePath(name);
+}
 
-QString regenerated(const QString& name) { return QDir(generatedFolder().path()).filePath(name); }
+QString regenerated(const QString& name)
+{
+    return QDir(generatedFolder().path()).filePath(name);
+}
 
 QImage loadImage(const QString& path)
 {
@@ -59,6 +65,9 @@ Sound loadSound(const QString& path)
     return sound;
 }
 
-int luma(QRgb p) { return (299 * qRed(p) + 587 * qGreen(p) + 114 * qBlue(p)) / 1000; }
+int luma(QRgb p)
+{
+    return (299 * qRed(p) + 587 * qGreen(p) + 114 * qBlue(p)) / 1000;
+}
 
-} // namespace asset_tests
+}  // namespace asset_tests

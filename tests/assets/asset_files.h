@@ -19,7 +19,7 @@ QImage loadImage(const QString& path);
 struct Sound {
     int sampleRate = 0;
     int channels = 0;
-    int format = 0; // libsndfile's format word
+    int format = 0;  // libsndfile's format word
     std::vector<std::int16_t> samples;
 };
 
@@ -58,4 +58,4 @@ Difference difference(const QImage& a, const QImage& b, Predicate counted)
     return d;
 }
 
-} // namespace asset_tests
+}  // namespace asset_tests

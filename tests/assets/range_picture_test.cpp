@@ -15,7 +15,7 @@ namespace {
 
 struct Placement {
     const char* file;
-    QPoint disc; // top-left corner of the 18 x 18 bull
+    QPoint disc;  // top-left corner of the 18 x 18 bull
 };
 
 const Placement withTarget[] = {
@@ -74,10 +74,12 @@ TEST(RangePictures, BullCoversExactlyTheMarkerSquare)
         for (int ring = 1; ring <= 3; ++ring) {
             const QRect around(p.disc - QPoint(ring, ring), QSize(18 + 2 * ring, 18 + 2 * ring));
             for (int x = around.left(); x <= around.right(); ++x) {
-                darkest = std::min({darkest, luma(image.pixel(x, around.top())), luma(image.pixel(x, around.bottom()))});
+                darkest =
+                    std::min({darkest, luma(image.pixel(x, around.top())), luma(image.pixel(x, around.bottom()))});
             }
             for (int y = around.top(); y <= around.bottom(); ++y) {
-                darkest = std::min({darkest, luma(image.pixel(around.left(), y)), luma(image.pixel(around.right(), y))});
+                darkest =
+                    std::min({darkest, luma(image.pixel(around.left(), y)), luma(image.pixel(around.right(), y))});
             }
         }
         EXPECT_GT(darkest, 190) << p.file;
@@ -136,4 +138,4 @@ TEST(RangePictures, GrassFillsTheLowerPartInDarkGreen)
     EXPECT_GT(green, counted * 95 / 100);
 }
 
-} // namespace
+}  // namespace

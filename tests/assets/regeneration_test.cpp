@@ -59,4 +59,4 @@ TEST(Regeneration, SoundSamplesAreIdentical)
     }
 }
 
-} // namespace
+}  // namespace

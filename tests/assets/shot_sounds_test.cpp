@@ -20,7 +20,10 @@ int peak(const Sound& s)
     return p;
 }
 
-double seconds(const Sound& s) { return static_cast<double>(s.samples.size()) / s.sampleRate; }
+double seconds(const Sound& s)
+{
+    return static_cast<double>(s.samples.size()) / s.sampleRate;
+}
 
 // First sample louder than the given fraction of full scale, in seconds.
 double onset(const Sound& s, double fraction)
@@ -82,7 +85,7 @@ TEST_F(ShotSounds, LastWellUnderASecond)
 
 TEST_F(ShotSounds, PeakBelowFullScaleYetLoud)
 {
-    const int quarterFullScale = 8192; // -12 dBFS
+    const int quarterFullScale = 8192;  // -12 dBFS
     for (const Sound* s : {&shot, &echo}) {
         EXPECT_LT(peak(*s), 32000);
         EXPECT_GT(peak(*s), quarterFullScale);
@@ -107,4 +110,4 @@ TEST_F(ShotSounds, EchoComesLaterDarkerAndWithALongerTail)
     EXPECT_GT(rms(echo, 0.4, 0.5), 100.0);
 }
 
-} // namespace
+}  // namespace

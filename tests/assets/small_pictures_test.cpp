@@ -13,7 +13,10 @@ constexpr QRgb red = 0xFFFF0000;
 constexpr QRgb white = 0xFFFFFFFF;
 constexpr QRgb black = 0xFF000000;
 
-QImage load(const char* name) { return loadImage(committed(name)).convertToFormat(QImage::Format_RGB32); }
+QImage load(const char* name)
+{
+    return loadImage(committed(name)).convertToFormat(QImage::Format_RGB32);
+}
 
 TEST(BullMarker, IsABlackDiscTouchingAllSidesWithWhiteCorners)
 {
@@ -69,7 +72,8 @@ TEST(Arrows, AreRedOnWhiteAndTheSameShapeInEveryDirection)
 TEST(Icons, ShowASilverPistolWithADarkGripOnBlack)
 {
     for (int size : {32, 64, 128, 256}) {
-        const QImage icon = loadImage(committed(QString("icon_%1.png").arg(size))).convertToFormat(QImage::Format_RGB32);
+        const QImage icon =
+            loadImage(committed(QString("icon_%1.png").arg(size))).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(icon.size(), QSize(size, size));
         for (QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
             EXPECT_EQ(icon.pixel(corner), black) << size;
@@ -89,4 +93,4 @@ TEST(Icons, ShowASilverPistolWithADarkGripOnBlack)
     }
 }
 
-} // namespace
+}  // namespace

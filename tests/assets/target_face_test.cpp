@@ -144,4 +144,4 @@ TEST_F(TargetFace, HoldsOnlyTheFourColoursOfThePrint)
     }
 }
 
-} // namespace
+}  // namespace

@@ -112,12 +112,11 @@ TEST_P(DeadBand, RedrawsOnlyOutsideTheBandAroundTheStoredAnchor)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AroundAPointerAt500And300, DeadBand,
-    testing::Values(BandCase{500, 300, false}, BandCase{501, 300, false}, BandCase{502, 302, false},
-                    BandCase{502, 301, false}, BandCase{503, 300, true}, BandCase{499, 300, true},
-                    BandCase{500, 299, true}, BandCase{500, 303, true}, BandCase{503, 303, true},
-                    BandCase{499, 302, true}));
+INSTANTIATE_TEST_SUITE_P(AroundAPointerAt500And300, DeadBand,
+                         testing::Values(BandCase{500, 300, false}, BandCase{501, 300, false},
+                                         BandCase{502, 302, false}, BandCase{502, 301, false}, BandCase{503, 300, true},
+                                         BandCase{499, 300, true}, BandCase{500, 299, true}, BandCase{500, 303, true},
+                                         BandCase{503, 303, true}, BandCase{499, 302, true}));
 
 TEST_F(AimTracking, SmallMovementsAddUpUntilTheyLeaveTheBand)
 {

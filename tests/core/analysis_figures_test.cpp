@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 // The shot whose mark lies `d` mm right of the face centre, scored as the shot scores it.

@@ -46,14 +46,14 @@ TEST_P(BlitClipping, TouchesExactlyTheOverlapOfBothImages)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryOperation, BlitClipping,
-    testing::Combine(testing::Values(Placement{2, 1, 6, 5, 0, 0, 30},      // inside
-                                     Placement{20, 1, 6, 5, 0, 0, 0},      // wholly right of dst
-                                     Placement{0, -9, 6, 5, 0, 0, 0},      // wholly above dst
-                                     Placement{7, 5, 6, 5, 0, 0, 9},       // cut at dst right and bottom
-                                     Placement{-2, -3, 6, 5, 0, 0, 8},     // cut at dst left and top
-                                     Placement{0, 0, 6, 5, 3, 2, 9},       // cut at src right and bottom
-                                     Placement{0, 0, 6, 5, -2, -1, 16},    // negative source offset
-                                     Placement{1, 1, 0, 5, 0, 0, 0},       // empty rectangle
+    testing::Combine(testing::Values(Placement{2, 1, 6, 5, 0, 0, 30},         // inside
+                                     Placement{20, 1, 6, 5, 0, 0, 0},         // wholly right of dst
+                                     Placement{0, -9, 6, 5, 0, 0, 0},         // wholly above dst
+                                     Placement{7, 5, 6, 5, 0, 0, 9},          // cut at dst right and bottom
+                                     Placement{-2, -3, 6, 5, 0, 0, 8},        // cut at dst left and top
+                                     Placement{0, 0, 6, 5, 3, 2, 9},          // cut at src right and bottom
+                                     Placement{0, 0, 6, 5, -2, -1, 16},       // negative source offset
+                                     Placement{1, 1, 0, 5, 0, 0, 0},          // empty rectangle
                                      Placement{-9, -9, 20, 20, -9, -9, 30}),  // larger than both
                      testing::Values(RasterOp::SRCCOPY, RasterOp::SRCAND, RasterOp::SRCPAINT)));
 
@@ -76,8 +76,8 @@ TEST(Blit, MovesEachPixelToItsPlaceWhenCutAtNegativeOffsets)
 TEST(Blit, CombinesBitsPerOperation)
 {
     const std::uint32_t d = 0xff00f0ccu, s = 0xff0f3c55u;
-    for (auto [rop, expected] : {std::pair{RasterOp::SRCCOPY, s}, std::pair{RasterOp::SRCAND, d & s},
-                                 std::pair{RasterOp::SRCPAINT, d | s}}) {
+    for (auto [rop, expected] :
+         {std::pair{RasterOp::SRCCOPY, s}, std::pair{RasterOp::SRCAND, d & s}, std::pair{RasterOp::SRCPAINT, d | s}}) {
         Raster dst(3, 3, d);
         bitBlt(dst, 0, 0, 3, 3, Raster(3, 3, s), 0, 0, rop);
         EXPECT_EQ(dst.pixel(1, 1), expected);

@@ -98,14 +98,14 @@ TEST_P(RapidFireStartedAgain, RunsTheWholeSequenceFromThePress)
     expectRapidTimeline(h, miLeft, miTop);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DuringAndAfterTheSequence, RapidFireStartedAgain,
-    testing::Values(SecondPress{"BarzaAt1s", &MainWindow::Barza, 1000}, SecondPress{"BarzaAt7s", &MainWindow::Barza, 7000},
-                    SecondPress{"RestartAt1s", &MainWindow::Restart, 1000},
-                    SecondPress{"RestartAt10s", &MainWindow::Restart, 10000},
-                    SecondPress{"RestartAt13s", &MainWindow::Restart, 13000},
-                    SecondPress{"RestartAfterTheEnd", &MainWindow::Restart, 20000}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(DuringAndAfterTheSequence, RapidFireStartedAgain,
+                         testing::Values(SecondPress{"BarzaAt1s", &MainWindow::Barza, 1000},
+                                         SecondPress{"BarzaAt7s", &MainWindow::Barza, 7000},
+                                         SecondPress{"RestartAt1s", &MainWindow::Restart, 1000},
+                                         SecondPress{"RestartAt10s", &MainWindow::Restart, 10000},
+                                         SecondPress{"RestartAt13s", &MainWindow::Restart, 13000},
+                                         SecondPress{"RestartAfterTheEnd", &MainWindow::Restart, 20000}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class PrecisionFireDuringRapidFire : public testing::TestWithParam<Millis> {};
 
@@ -159,7 +159,7 @@ TEST(RapidFireView, ShowsEachPlateWithTheNextSwayFrame)
     h.move(300, 600);
 
     const std::vector<std::pair<Millis, int>> shown = {
-        {6000, blueNoTarget}, {6100, bluePlate1}, {9000, bluePlate1}, {9100, bluePlate3},
+        {6000, blueNoTarget}, {6100, bluePlate1},  {9000, bluePlate1},  {9100, bluePlate3},
         {12000, bluePlate3},  {12100, bluePlate5}, {15000, bluePlate5}, {15100, blueNoTarget},
     };
     for (const auto& [at, blue] : shown) {

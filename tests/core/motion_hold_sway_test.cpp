@@ -204,16 +204,16 @@ constexpr std::int32_t bottom = std::numeric_limits<std::int32_t>::min();
 
 // cos(top) = -0.6888367 and cos(bottom) = 0.2378162; the cosine is even, so bottom + 1 = -top
 // sways as top does.
-INSTANTIATE_TEST_SUITE_P(
-    NearTheTop, SwayPhaseLimit,
-    ::testing::Values(WrapCase{top - 3, top, about400x300(429.68884f, 460.02216f, 289.65558f), bottom + 2,
-                               about400x300(429.98218f, 460.31552f, 289.5089f)},
-                      WrapCase{top - 2, bottom, about400x300(428.76218f, 459.09552f, 290.1189f), bottom + 3,
-                               about400x300(429.3725f, 459.70584f, 289.81375f)},
-                      WrapCase{top - 1, bottom + 1, about400x300(429.68884f, 460.02216f, 289.65558f), bottom + 4,
-                               about400x300(428.42035f, 458.7537f, 290.28983f)},
-                      WrapCase{top, bottom + 2, about400x300(429.98218f, 460.31552f, 289.5089f), bottom + 5,
-                               about400x300(428.00113f, 458.33447f, 290.49945f)}));
+INSTANTIATE_TEST_SUITE_P(NearTheTop, SwayPhaseLimit,
+                         ::testing::Values(WrapCase{top - 3, top, about400x300(429.68884f, 460.02216f, 289.65558f),
+                                                    bottom + 2, about400x300(429.98218f, 460.31552f, 289.5089f)},
+                                           WrapCase{top - 2, bottom, about400x300(428.76218f, 459.09552f, 290.1189f),
+                                                    bottom + 3, about400x300(429.3725f, 459.70584f, 289.81375f)},
+                                           WrapCase{top - 1, bottom + 1,
+                                                    about400x300(429.68884f, 460.02216f, 289.65558f), bottom + 4,
+                                                    about400x300(428.42035f, 458.7537f, 290.28983f)},
+                                           WrapCase{top, bottom + 2, about400x300(429.98218f, 460.31552f, 289.5089f),
+                                                    bottom + 5, about400x300(428.00113f, 458.33447f, 290.49945f)}));
 
 // Here the anchor less the cosine lies a hair above a half (400.5000047): the arm goes to 401,
 // where a rounding in single precision would see an exact half and go to 400.

@@ -1,8 +1,8 @@
 #include "harness.h"
 #include "platform/blit.h"
 #include "raster_helpers.h"
-#include "scene_expected.h"
 #include "scene/frame.h"
+#include "scene_expected.h"
 
 #include <gtest/gtest.h>
 
@@ -58,19 +58,37 @@ public:
             return;
         }
         switch (pick(0, 9)) {
-        case 0: h.s.targetPosition = pickTargetPosition(); break;
-        case 1: h.s.armDrop = 5.0f * static_cast<float>(pick(0, 10)); break;
-        case 2: aimFarFromTheAnchor(); break;
-        case 3: aimInsideTheBand(); break;
-        case 4: frameAt(anchorX() + fraction(), anchorY()); break;  // as a sway tick draws
-        case 5: frameAt(anchorX(), 9); break;                       // as the recoil draws
-        case 6: armAlone(); break;
+        case 0:
+            h.s.targetPosition = pickTargetPosition();
+            break;
+        case 1:
+            h.s.armDrop = 5.0f * static_cast<float>(pick(0, 10));
+            break;
+        case 2:
+            aimFarFromTheAnchor();
+            break;
+        case 3:
+            aimInsideTheBand();
+            break;
+        case 4:
+            frameAt(anchorX() + fraction(), anchorY());
+            break;  // as a sway tick draws
+        case 5:
+            frameAt(anchorX(), 9);
+            break;  // as the recoil draws
+        case 6:
+            armAlone();
+            break;
         case 7:
             frame::repaintBackground(h.s);
             reference.repaint(h.s.targetPosition);
             break;
-        case 8: drawnBySomethingElse(); break;
-        default: show(); break;
+        case 8:
+            drawnBySomethingElse();
+            break;
+        default:
+            show();
+            break;
         }
     }
 

@@ -40,14 +40,15 @@ TEST_P(BackgroundTable, ShowsThePictureTheTargetPositionSelects)
 
 constexpr float inf = std::numeric_limits<float>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryKindOfValue, BackgroundTable,
-    testing::Values(TableRow{0, blueNoTarget}, TableRow{-0.0f, blueNoTarget}, TableRow{1, blueNoTarget},
-                    TableRow{2, bluePlate1}, TableRow{3, bluePlate3}, TableRow{4, bluePlate5},
-                    TableRow{4.0001f, blueNoTarget}, TableRow{5, blueNoTarget}, TableRow{1e9f, blueNoTarget},
-                    TableRow{inf, blueNoTarget}, TableRow{-1, unchanged}, TableRow{0.5f, unchanged},
-                    TableRow{2.5f, unchanged}, TableRow{3.999f, unchanged}, TableRow{-inf, unchanged},
-                    TableRow{std::numeric_limits<float>::quiet_NaN(), unchanged}));
+INSTANTIATE_TEST_SUITE_P(EveryKindOfValue, BackgroundTable,
+                         testing::Values(TableRow{0, blueNoTarget}, TableRow{-0.0f, blueNoTarget},
+                                         TableRow{1, blueNoTarget}, TableRow{2, bluePlate1}, TableRow{3, bluePlate3},
+                                         TableRow{4, bluePlate5}, TableRow{4.0001f, blueNoTarget},
+                                         TableRow{5, blueNoTarget}, TableRow{1e9f, blueNoTarget},
+                                         TableRow{inf, blueNoTarget}, TableRow{-1, unchanged},
+                                         TableRow{0.5f, unchanged}, TableRow{2.5f, unchanged},
+                                         TableRow{3.999f, unchanged}, TableRow{-inf, unchanged},
+                                         TableRow{std::numeric_limits<float>::quiet_NaN(), unchanged}));
 
 TEST(BackgroundRepaint, CopiesTheDesignPictureNotWhatWasDrawnIntoTheBox)
 {
@@ -82,13 +83,14 @@ TEST_P(ArmDrawing, ShowsTheSpriteAtTheRoundedAnchorOverTheBackground)
     EXPECT_EQ(pixelsOffFrame(h.s.f.Основа.image(), bluePlate3, GetParam().px, GetParam().py), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    InsideAtTheEdgesAndBeyond, ArmDrawing,
-    testing::Values(Anchor{400, 300, 400, 300}, Anchor{40.5f, 30.5f, 40, 30}, Anchor{41.5f, 31.5f, 42, 32},
-                    Anchor{-0.5f, -1.5f, 0, -2}, Anchor{0.49999997f, 2.5000002f, 0, 3},
-                    Anchor{950, 700, 950, 700}, Anchor{-50, -100, -50, -100}, Anchor{-122, 0, -122, 0},
-                    Anchor{1023, 767, 1023, 767}, Anchor{10, -767, 10, -767}, Anchor{-123, 0, -123, 0},
-                    Anchor{1024, 10, 1024, 10}, Anchor{10, 768, 10, 768}, Anchor{-5000, 9, -5000, 9}));
+INSTANTIATE_TEST_SUITE_P(InsideAtTheEdgesAndBeyond, ArmDrawing,
+                         testing::Values(Anchor{400, 300, 400, 300}, Anchor{40.5f, 30.5f, 40, 30},
+                                         Anchor{41.5f, 31.5f, 42, 32}, Anchor{-0.5f, -1.5f, 0, -2},
+                                         Anchor{0.49999997f, 2.5000002f, 0, 3}, Anchor{950, 700, 950, 700},
+                                         Anchor{-50, -100, -50, -100}, Anchor{-122, 0, -122, 0},
+                                         Anchor{1023, 767, 1023, 767}, Anchor{10, -767, 10, -767},
+                                         Anchor{-123, 0, -123, 0}, Anchor{1024, 10, 1024, 10}, Anchor{10, 768, 10, 768},
+                                         Anchor{-5000, 9, -5000, 9}));
 
 struct SaveUnder {
     int px, py;

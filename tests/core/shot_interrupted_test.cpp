@@ -97,9 +97,9 @@ std::vector<Interruption> everyResetAtBothMoments()
 
 INSTANTIATE_TEST_SUITE_P(EveryReset, InterruptedShot, testing::ValuesIn(everyResetAtBothMoments()),
                          [](const auto& info) {
-                             return std::string(info.param.by.name) +
-                                    (info.param.moment == Moment::BeforeTheSound ? "BeforeTheSound"
-                                                                                 : "BeforeTheRecoilFrame");
+                             return std::string(info.param.by.name) + (info.param.moment == Moment::BeforeTheSound
+                                                                           ? "BeforeTheSound"
+                                                                           : "BeforeTheRecoilFrame");
                          });
 
 }  // namespace

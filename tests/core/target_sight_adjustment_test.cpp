@@ -1,6 +1,5 @@
 #include "harness.h"
 
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -79,12 +78,13 @@ TEST_P(SightBars, SetTheirSettingAndShowIt)
 
 INSTANTIATE_TEST_SUITE_P(
     ToTheEndsAndAStep, SightBars,
-    ::testing::Values(BarMove{"HorizontLeftEnd", &TargetControls::Horizont, 0, -100, "-100", &TargetControls::tHorizont},
-                      BarMove{"HorizontRightEnd", &TargetControls::Horizont, 200, 100, "100", &TargetControls::tHorizont},
-                      BarMove{"HorizontOneLeft", &TargetControls::Horizont, 99, -1, "-1", &TargetControls::tHorizont},
-                      BarMove{"VertikalTop", &TargetControls::Vertikal, 0, -100, "-100", &TargetControls::tVertikal},
-                      BarMove{"VertikalBottom", &TargetControls::Vertikal, 200, 100, "100", &TargetControls::tVertikal},
-                      BarMove{"VertikalTenDown", &TargetControls::Vertikal, 110, 10, "10", &TargetControls::tVertikal}),
+    ::testing::Values(
+        BarMove{"HorizontLeftEnd", &TargetControls::Horizont, 0, -100, "-100", &TargetControls::tHorizont},
+        BarMove{"HorizontRightEnd", &TargetControls::Horizont, 200, 100, "100", &TargetControls::tHorizont},
+        BarMove{"HorizontOneLeft", &TargetControls::Horizont, 99, -1, "-1", &TargetControls::tHorizont},
+        BarMove{"VertikalTop", &TargetControls::Vertikal, 0, -100, "-100", &TargetControls::tVertikal},
+        BarMove{"VertikalBottom", &TargetControls::Vertikal, 200, 100, "100", &TargetControls::tVertikal},
+        BarMove{"VertikalTenDown", &TargetControls::Vertikal, 110, 10, "10", &TargetControls::tVertikal}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SightBars, MoveFromTheLoadStateAfterAnUnloadNotFromTheHeldSetting)

@@ -17,7 +17,10 @@ struct AnalysisRig {
     AnalysisWindowView view{h.s.analysisWindow, h.s.shotLog};
 
     QWidget* window() const { return windowNamed(QStringLiteral("analysis")); }
-    QTableWidget& table(const char* name) const { return childNamed<QTableWidget>(*window(), QString::fromLatin1(name)); }
+    QTableWidget& table(const char* name) const
+    {
+        return childNamed<QTableWidget>(*window(), QString::fromLatin1(name));
+    }
     QString text(const char* name) const { return childNamed<QLabel>(*window(), QString::fromLatin1(name)).text(); }
     QString cell(const char* table, int row, int column) const { return this->table(table).item(row, column)->text(); }
 
@@ -52,7 +55,8 @@ void AnalysisWindowTest::opensCentredInFrontAndOnlyHidesOnClose()
     QVERIFY(w && w->isVisible());
     QCOMPARE(w->windowTitle(), QStringLiteral("АНАЛИЗ НА СТРЕЛБАТА"));
     QVERIFY(QTest::qWaitForWindowExposed(w));
-    const QPoint offCentre = w->frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint offCentre =
+        w->frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 2, "centred on the screen");
 
     QVERIFY(w->close());

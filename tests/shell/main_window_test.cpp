@@ -110,7 +110,8 @@ void MainWindowTest::windowOpensCentredWithItsClientSize()
     QCOMPARE(rig.view.size(), QSize(792, 598));
     const QPoint screenCentre = rig.view.screen()->availableGeometry().center();
     const QPoint offCentre = rig.view.frameGeometry().center() - screenCentre;
-    QVERIFY2(offCentre.manhattanLength() <= 1, qPrintable(QStringLiteral("off by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
+    QVERIFY2(offCentre.manhattanLength() <= 1,
+             qPrintable(QStringLiteral("off by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 void MainWindowTest::backgroundIsGrey()

@@ -10,12 +10,11 @@ class PrivateSoundServer {
 public:
     explicit PrivateSoundServer(const QString& folder) : m_address("unix:" + folder + "/pulse-native")
     {
-        m_server.start("pulseaudio", {"--daemonize=no", "-n", "--exit-idle-time=-1", "--realtime=no",
-                                      "--high-priority=no", "--use-pid-file=no",
-                                      "--load=module-null-sink sink_name=private norewinds=1",
-                                      "--load=module-native-protocol-unix socket=" + folder +
-                                          "/pulse-native auth-anonymous=1",
-                                      "--load=module-suspend-on-idle timeout=1"});
+        m_server.start("pulseaudio",
+                       {"--daemonize=no", "-n", "--exit-idle-time=-1", "--realtime=no", "--high-priority=no",
+                        "--use-pid-file=no", "--load=module-null-sink sink_name=private norewinds=1",
+                        "--load=module-native-protocol-unix socket=" + folder + "/pulse-native auth-anonymous=1",
+                        "--load=module-suspend-on-idle timeout=1"});
         for (int k = 0; k < 100 && m_server.state() != QProcess::NotRunning && !running(); ++k)
             QTest::qWait(100);
     }

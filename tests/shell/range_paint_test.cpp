@@ -156,7 +156,12 @@ void RangePaintTest::partialRepaintsMatchAFullRepaint()
     PaintRecorder recorder(rig.range());
     MainWindow& f = rig.s.f;
     const std::vector<std::function<void()>> changes{
-        [&] { f.mm1.Left = 300.33f; f.mm1.Top = 200.67f; f.mm2.Left = 330.5f; f.mm2.Top = 201.5f; },
+        [&] {
+            f.mm1.Left = 300.33f;
+            f.mm1.Top = 200.67f;
+            f.mm2.Left = 330.5f;
+            f.mm2.Top = 201.5f;
+        },
         [&] {
             bitBlt(drawAnywhere(f.Основа), 280, 190, 123, 200, f.МаскаОснова1.image(), 280, 190, RasterOp::SRCCOPY);
             f.Основа.Refresh();
@@ -164,16 +169,34 @@ void RangePaintTest::partialRepaintsMatchAFullRepaint()
             f.mmu.Left = 317.66666f;
             f.mmu.Top = 191.25f;
         },
-        [&] { f.mm3.Left = 299.75f; f.mm3.Top = 208.5f; f.mm2.Visible = false; },
+        [&] {
+            f.mm3.Left = 299.75f;
+            f.mm3.Top = 208.5f;
+            f.mm2.Visible = false;
+        },
         [&] {
             bitBlt(drawAnywhere(f.Основа), 0, 0, 1024, 768, f.МаскаОснова3.image(), 0, 0, RasterOp::SRCCOPY);
             f.mm1.Left = 10.5f;
             f.mm1.Top = -5.5f;
             f.Основа.Refresh();
         },
-        [&] { f.mm2.Visible = true; f.mm3.Left = 477.5f; f.mm3.Top = 313.33f; },
-        [&] { f.mm1.Left = 301; f.mm1.Top = 191; f.mmu.Left = 333; f.mmu.Top = 207; },
-        [&] { f.mm1.Left = 101; f.mm1.Top = 101; f.mmu.Left = 111; f.mmu.Top = 111; },
+        [&] {
+            f.mm2.Visible = true;
+            f.mm3.Left = 477.5f;
+            f.mm3.Top = 313.33f;
+        },
+        [&] {
+            f.mm1.Left = 301;
+            f.mm1.Top = 191;
+            f.mmu.Left = 333;
+            f.mmu.Top = 207;
+        },
+        [&] {
+            f.mm1.Left = 101;
+            f.mm1.Top = 101;
+            f.mmu.Left = 111;
+            f.mmu.Top = 111;
+        },
         [&] {
             bitBlt(drawAnywhere(f.Основа), 151, 77, 33, 21, f.МаскаОснова0.image(), 151, 77, RasterOp::SRCCOPY);
             f.Основа.Refresh();

@@ -67,8 +67,8 @@ void ShellTest::resizingRecentresOnlyTheButtonBar_data()
 {
     QTest::addColumn<int>("clientWidth");
     QTest::addColumn<int>("barLeft");
-    QTest::newRow("start size") << 792 << 50;            // 742.5 twips, 49.5 pixels
-    QTest::newRow("wider") << 1200 << 254;               // 3802.5 twips, 253.5 pixels
+    QTest::newRow("start size") << 792 << 50;  // 742.5 twips, 49.5 pixels
+    QTest::newRow("wider") << 1200 << 254;     // 3802.5 twips, 253.5 pixels
     QTest::newRow("as wide as the bar") << 693 << 0;
     QTest::newRow("narrower than the bar") << 400 << -146;  // -2197.5 twips, -146.5 pixels
 }

@@ -21,10 +21,7 @@ private slots:
     void takesItsSamplesAlongWhenItCloses();
 
 private:
-    QStringList ownSamples()
-    {
-        return m_server->sampleNames().filter(QString("strelbishte-%1-").arg(getpid()));
-    }
+    QStringList ownSamples() { return m_server->sampleNames().filter(QString("strelbishte-%1-").arg(getpid())); }
 
     QTemporaryDir m_dir;
     std::unique_ptr<PrivateSoundServer> m_server;

@@ -251,7 +251,8 @@ void SoundPlayerTest::nothingIsPrintedWithoutASoundServer()
     if (!serverAbsent())
         QSKIP("runs where PULSE_SERVER points nowhere");
     const QString valid = write("valid.wav", steady(0.3, 0.1));
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     int pipeEnds[2];
     QCOMPARE(pipe(pipeEnds), 0);
     fflush(stdout);

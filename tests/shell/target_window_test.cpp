@@ -39,7 +39,10 @@ public:
         return windowNamed(QStringLiteral("proverka"));
     }
     QLineEdit* textBox(const char* name) const { return &childNamed<QLineEdit>(*window(), QString::fromLatin1(name)); }
-    QScrollBar* scrollBar(const char* name) const { return &childNamed<QScrollBar>(*window(), QString::fromLatin1(name)); }
+    QScrollBar* scrollBar(const char* name) const
+    {
+        return &childNamed<QScrollBar>(*window(), QString::fromLatin1(name));
+    }
     std::uint32_t shownAt(QPoint p) const { return window()->grab().toImage().pixel(p); }
 
     Harness h;
@@ -52,8 +55,10 @@ private:
         return {
             .clicked = [this] { run([this] { s.proverka.click(); }); },
             .closed = [this] { run([this] { s.proverka.Unload(); }); },
-            .typed = [this](TextBox TargetControls::*box, std::string text) { run([&] { (s.proverka.controls().*box).setText(text); }); },
-            .movedBar = [this](ScrollBar TargetControls::*bar, int value) { run([&] { (s.proverka.controls().*bar).setValue(value); }); },
+            .typed = [this](TextBox TargetControls::*box,
+                            std::string text) { run([&] { (s.proverka.controls().*box).setText(text); }); },
+            .movedBar = [this](ScrollBar TargetControls::*bar,
+                               int value) { run([&] { (s.proverka.controls().*bar).setValue(value); }); },
         };
     }
 };
@@ -119,7 +124,8 @@ void TargetWindowTest::rightButtonMakesAFramelessCentredWindowInItsLoadState()
     QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(w->size(), QSize(599, 531));
     const QPoint offCentre = w->geometry().center() - w->screen()->availableGeometry().center();
-    QVERIFY2(offCentre.manhattanLength() <= 1, qPrintable(QStringLiteral("off by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
+    QVERIFY2(offCentre.manhattanLength() <= 1,
+             qPrintable(QStringLiteral("off by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
 
     QCOMPARE(rig.textBox("tHorizont")->text(), QStringLiteral("0"));
     QCOMPARE(rig.textBox("tVertikal")->text(), QStringLiteral("0"));
@@ -173,7 +179,8 @@ void TargetWindowTest::aShotLoadsTheWindowHiddenAndCentredAndShowLaterShowsThatW
     QPointer<QWidget> hidden = rig.window();
     QVERIFY(hidden);
     QVERIFY(hidden->isHidden());
-    const QPoint offCentre = hidden->geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint offCentre =
+        hidden->geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY(offCentre.manhattanLength() <= 1);
 
     rig.run([&] { rig.s.proverka.Show(); });
@@ -194,7 +201,7 @@ void TargetWindowTest::marksAreDrawnWhereTheModelPutsThem()
     const QPoint centre = pixelOf(79, 69.5);
     QCOMPARE(rig.shownAt(centre), qRgb(0, 0, 0));
     QCOMPARE(rig.shownAt(centre + QPoint(6, 0)), facePixel(centre + QPoint(6, 0)));
-    QCOMPARE(rig.shownAt(pixelOf(0, 11)), qRgb(0, 0, 0));  // the part inside the window
+    QCOMPARE(rig.shownAt(pixelOf(0, 11)), qRgb(0, 0, 0));                  // the part inside the window
     QCOMPARE(rig.shownAt(pixelOf(121, 31)), facePixel(pixelOf(121, 31)));  // a hidden mark
 
     rig.run([&] { rig.s.proverka->dum(1).Visible = false; });
@@ -252,8 +259,10 @@ void TargetWindowTest::aClickWithEitherButtonOnTheFaceOrAMarkIsTheFormClick()
         rig.s.proverka.Show();
         rig.s.proverka->dum(1) = {78, 68.5f, 1.99f, 1.99f, true};
     });
-    for (auto [button, where] : {std::pair{Qt::LeftButton, QPoint(200, 300)}, {Qt::RightButton, QPoint(400, 150)},
-                                 {Qt::LeftButton, pixelOf(79, 69.5)}, {Qt::RightButton, QPoint(3, 100)}}) {
+    for (auto [button, where] : {std::pair{Qt::LeftButton, QPoint(200, 300)},
+                                 {Qt::RightButton, QPoint(400, 150)},
+                                 {Qt::LeftButton, pixelOf(79, 69.5)},
+                                 {Qt::RightButton, QPoint(3, 100)}}) {
         rig.run([&] { rig.s.proverka.Show(); });
         QVERIFY(rig.s.proverka.raiseSerial() > rig.s.f.raiseSerial());
         QTest::mouseClick(rig.window(), button, {}, where);
@@ -265,8 +274,8 @@ void TargetWindowTest::aClickWithEitherButtonOnTheFaceOrAMarkIsTheFormClick()
 void TargetWindowTest::aClickOnAChildIsNotTheFormClick_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"tbi", "tHorizont", "tVertikal", "Horizont", "Vertikal", "Picture1", "Picture2",
-                             "Picture3", "Picture4"})
+    for (const char* name :
+         {"tbi", "tHorizont", "tVertikal", "Horizont", "Vertikal", "Picture1", "Picture2", "Picture3", "Picture4"})
         QTest::newRow(name) << name;
 }
 
@@ -331,11 +340,17 @@ void TargetWindowTest::aWheelNotchOrAKeyMovesABarByOneOfItsSteps()
     QCOMPARE(movedBy([&] { turnWheel(bar, {0, -60}); }), 1);
 
     bar->setFocus();
-    for (auto [key, steps] : {std::pair{Qt::Key_Right, 1}, {Qt::Key_Left, -1}, {Qt::Key_Down, 1}, {Qt::Key_Up, -1},
-                              {Qt::Key_PageDown, 10}, {Qt::Key_PageUp, -10}}) {
+    for (auto [key, steps] : {std::pair{Qt::Key_Right, 1},
+                              {Qt::Key_Left, -1},
+                              {Qt::Key_Down, 1},
+                              {Qt::Key_Up, -1},
+                              {Qt::Key_PageDown, 10},
+                              {Qt::Key_PageUp, -10}}) {
         const int moved = movedBy([&] { QTest::keyClick(bar, key); });
         QVERIFY2(moved == steps, qPrintable(QStringLiteral("%1 moved the bar by %2, not %3")
-                                                .arg(QKeySequence(key).toString()).arg(moved).arg(steps)));
+                                                .arg(QKeySequence(key).toString())
+                                                .arg(moved)
+                                                .arg(steps)));
     }
 }
 

@@ -72,8 +72,14 @@ private:
                 },
             .range =
                 {
-                    .movedPointer = [this](int b, int sh, float x, float y) { reported.push_back({"move", b, sh, x, y}); },
-                    .pressedButton = [this](int b, int sh, float x, float y) { reported.push_back({"down", b, sh, x, y}); },
+                    .movedPointer =
+                        [this](int b, int sh, float x, float y) {
+                            reported.push_back({"move", b, sh, x, y});
+                        },
+                    .pressedButton =
+                        [this](int b, int sh, float x, float y) {
+                            reported.push_back({"down", b, sh, x, y});
+                        },
                     .clicked = [this] { reported.push_back({"click"}); },
                 },
         };

@@ -12,7 +12,7 @@
 // One thing a user or the clock does to the simulator, as the soak draws it.
 struct SoakEvent {
     enum class Kind {
-        PointerMove,     // x, y; button: the buttons held
+        PointerMove,  // x, y; button: the buttons held
         LeftClick,
         MouseDown,       // button: which went down (2 the right one); x, y
         ExerciseButton,  // button: 0 BAVNA, 1 Barza, 2 Restart

@@ -81,8 +81,8 @@ int main(int argc, char** argv)
         std::cerr << "usage: core_soak [seed [events]]\n";
         return 2;
     }
-    std::cout << "core_soak: seed " << seed << ", " << events << " events (repeat: core_soak " << seed << ' '
-              << events << ")" << std::endl;
+    std::cout << "core_soak: seed " << seed << ", " << events << " events (repeat: core_soak " << seed << ' ' << events
+              << ")" << std::endl;
 
     Harness h(soakPictures());
     SoakEventSource source(seed);
@@ -127,8 +127,8 @@ int main(int argc, char** argv)
               << reach.rapidSequencesEnded << " rapid sequences run to the end, " << h.s.proverka.loadSerial()
               << " loads of the target window\n"
               << "core_soak: heap " << heapAfterWarmUp << " bytes after " << warmUp << " events, " << growth
-              << " bytes more at the end besides " << logGrowth << " more in the shot log (bound "
-              << heapGrowthBound << ")" << std::endl;
+              << " bytes more at the end besides " << logGrowth << " more in the shot log (bound " << heapGrowthBound
+              << ")" << std::endl;
     if (growth > heapGrowthBound) {
         std::cout << "core_soak: the heap grew by more than the bound\n";
         return 1;

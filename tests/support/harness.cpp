@@ -44,8 +44,8 @@ ScenePictures testPictures()
 {
     const auto held = [](Raster r) { return std::make_shared<const Raster>(std::move(r)); };
     static const ScenePictures pictures{
-        held(background(bluePlate3)),        held(background(blueNoTarget)), held(background(bluePlate1)),
-        held(background(bluePlate5)),        held(Raster(18, 18, rgb(0, 0, 0))), held(arm(rgb(0, 0, 0))),
+        held(background(bluePlate3)),  held(background(blueNoTarget)),     held(background(bluePlate1)),
+        held(background(bluePlate5)),  held(Raster(18, 18, rgb(0, 0, 0))), held(arm(rgb(0, 0, 0))),
         held(arm(rgb(255, 255, 255))),
     };
     return pictures;

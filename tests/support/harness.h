@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/sound_player.h"
 #include "state/scene_pictures.h"
 #include "state/simulator.h"
-#include "platform/sound_player.h"
 
 #include <string>
 #include <vector>

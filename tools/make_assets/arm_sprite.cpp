@@ -36,24 +36,30 @@ std::optional<Colour> pistol(int x, int y)
     const int left = top ? 34 : face ? 28 : 29;
     const int right = top ? 68 : face ? 74 : 75;
     if (x == left || y == 0 || (face && y == 9 && (x < 34 || x > 68)))
-        c = Colour::bytes(74, 74, 80); // edges catching the light
+        c = Colour::bytes(74, 74, 80);  // edges catching the light
     else if (x == right || (face && y == 33))
         c = Colour::bytes(22, 22, 25);
     else if (face && x >= 45 && x <= 57 && y >= 14 && y <= 29)
-        c = Colour::bytes(26, 26, 30); // the hammer in its slot
+        c = Colour::bytes(26, 26, 30);  // the hammer in its slot
     else if (frame && (y - 34) % 6 == 5)
-        c = Colour::bytes(28, 28, 32); // chequering on the back strap
+        c = Colour::bytes(28, 28, 32);  // chequering on the back strap
     return c;
 }
 
-double wristHalfWidth(int y) { return 40.0 - 8.0 * clamp01((y - 250) / 80.0); }
+double wristHalfWidth(int y)
+{
+    return 40.0 - 8.0 * clamp01((y - 250) / 80.0);
+}
 
 // The four fingers wrap round the front of the grip; from behind their middle
 // joints show as a row of knuckles down the right-hand side.
 constexpr double fingerRows[4] = {92.0, 130.0, 168.0, 204.0};
 constexpr double fingerRadius = 17.0;
 
-double thumbDistance(double x, double y) { return capsuleDistance(x, y, 24.0, 52.0, 28.0, 160.0); }
+double thumbDistance(double x, double y)
+{
+    return capsuleDistance(x, y, 24.0, 52.0, 28.0, 160.0);
+}
 
 double nearestFinger(double x, double y)
 {
@@ -102,7 +108,10 @@ Colour hand(int x, int y)
     return c;
 }
 
-double sleeveHalfWidth(int y) { return 41.0 + 15.0 * clamp01((y - 310) / 457.0); }
+double sleeveHalfWidth(int y)
+{
+    return 41.0 + 15.0 * clamp01((y - 310) / 457.0);
+}
 
 bool onSleeve(int x, int y)
 {
@@ -140,11 +149,11 @@ Colour sleeve(int x, int y)
     const double fold = fractalNoise((x + y * 0.6) / 9.0, (y - x * 0.3) / 38.0, 2, 404);
     light *= 0.82 + 0.3 * smoothstep(0.3, 0.7, fold);
     if (y < 336)
-        light *= (y == 335 || y == 301) ? 0.6 : 0.92; // the cuff and its seams
+        light *= (y == 335 || y == 301) ? 0.6 : 0.92;  // the cuff and its seams
     return camouflage(x, y) * std::min(light, 1.0);
 }
 
-} // namespace
+}  // namespace
 
 QImage armSprite(QRgb empty)
 {
@@ -162,4 +171,4 @@ QImage armSprite(QRgb empty)
     return image;
 }
 
-} // namespace assets
+}  // namespace assets

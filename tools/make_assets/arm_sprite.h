@@ -11,4 +11,4 @@ inline constexpr int armHeight = 768;
 // pixels in the given colour: black for the OR layer, white for the AND layer.
 QImage armSprite(QRgb empty);
 
-} // namespace assets
+}  // namespace assets

@@ -14,4 +14,4 @@ constexpr bool onBullDisc(int column, int row)
     return dx * dx + dy * dy <= (bullSize / 2.0) * (bullSize / 2.0);
 }
 
-} // namespace assets
+}  // namespace assets

@@ -23,7 +23,7 @@ constexpr std::array<Glyph, 10> digits = {{
     {" ### ", "#   #", "#   #", " ####", "    #", "   # ", " ##  "},
 }};
 
-} // namespace
+}  // namespace
 
 bool digitPixel(int digit, int column, int row)
 {
@@ -42,4 +42,4 @@ void drawDigit(QImage& image, int digit, int left, int top, int scale, QRgb ink)
                 image.setPixel(left + column, top + row, ink);
 }
 
-} // namespace assets
+}  // namespace assets

@@ -13,4 +13,4 @@ bool digitPixel(int digit, int column, int row);
 // Draws the digit with every glyph pixel a `scale` x `scale` block, its top-left at (left, top).
 void drawDigit(QImage& image, int digit, int left, int top, int scale, QRgb ink);
 
-} // namespace assets
+}  // namespace assets

@@ -53,7 +53,7 @@ QLinearGradient silver(double top, double bottom)
     return g;
 }
 
-} // namespace
+}  // namespace
 
 QImage pistolIcon(int size)
 {
@@ -98,4 +98,4 @@ QImage pistolIcon(int size)
     return image;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -7,4 +7,4 @@ namespace assets {
 // The program icon, size x size: a silver pistol with a black grip, side on, on black.
 QImage pistolIcon(int size);
 
-} // namespace assets
+}  // namespace assets

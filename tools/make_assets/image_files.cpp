@@ -18,7 +18,7 @@ void write(const QImage& image, const QString& path, const char* format, int qua
         throw std::runtime_error("cannot write " + path.toStdString() + ": " + writer.errorString().toStdString());
 }
 
-} // namespace
+}  // namespace
 
 void writePng(const QImage& image, const QString& path)
 {
@@ -30,4 +30,4 @@ void writeJpeg(const QImage& image, const QString& path)
     write(image.convertToFormat(QImage::Format_RGB888), path, "jpeg", jpegQuality);
 }
 
-} // namespace assets
+}  // namespace assets

@@ -11,4 +11,4 @@ inline constexpr int jpegQuality = 95;
 void writePng(const QImage& image, const QString& path);
 void writeJpeg(const QImage& image, const QString& path);
 
-} // namespace assets
+}  // namespace assets

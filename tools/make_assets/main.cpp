@@ -40,7 +40,7 @@ void makeAll(const QDir& out)
     writeWav(out.filePath("AK2.wav").toStdString(), echoSound());
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

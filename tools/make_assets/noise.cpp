@@ -8,11 +8,17 @@ namespace assets {
 
 namespace {
 
-double smooth(double t) { return t * t * (3.0 - 2.0 * t); }
+double smooth(double t)
+{
+    return t * t * (3.0 - 2.0 * t);
+}
 
-double lerp(double a, double b, double t) { return a + (b - a) * t; }
+double lerp(double a, double b, double t)
+{
+    return a + (b - a) * t;
+}
 
-} // namespace
+}  // namespace
 
 double valueNoise(double x, double y, std::uint64_t seed)
 {
@@ -48,4 +54,4 @@ double fractalNoise(double x, double y, int octaves, std::uint64_t seed, double 
     return sum / weight;
 }
 
-} // namespace assets
+}  // namespace assets

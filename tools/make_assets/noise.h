@@ -12,4 +12,4 @@ double valueNoise(double x, double y, std::uint64_t seed);
 // distant textures from flickering into moire.
 double fractalNoise(double x, double y, int octaves, std::uint64_t seed, double footprint = 0.0);
 
-} // namespace assets
+}  // namespace assets

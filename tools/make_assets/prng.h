@@ -31,8 +31,8 @@ private:
 // wherever they are sampled from.
 inline std::uint64_t hashCell(std::int64_t x, std::int64_t y, std::uint64_t seed)
 {
-    SplitMix64 g(seed ^ (static_cast<std::uint64_t>(x) * 0x8CB92BA72F3D8DD7ull)
-                 ^ (static_cast<std::uint64_t>(y) * 0xD6E8FEB86659FD93ull));
+    SplitMix64 g(seed ^ (static_cast<std::uint64_t>(x) * 0x8CB92BA72F3D8DD7ull) ^
+                 (static_cast<std::uint64_t>(y) * 0xD6E8FEB86659FD93ull));
     return g.next();
 }
 
@@ -41,4 +41,4 @@ inline double hashUnit(std::int64_t x, std::int64_t y, std::uint64_t seed)
     return static_cast<double>(hashCell(x, y, seed) >> 11) * (1.0 / 9007199254740992.0);
 }
 
-} // namespace assets
+}  // namespace assets

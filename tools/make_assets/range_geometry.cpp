@@ -8,11 +8,20 @@
 
 namespace assets {
 
-double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double dot(Vec3 a, Vec3 b)
+{
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
-double length(Vec3 a) { return std::sqrt(dot(a, a)); }
+double length(Vec3 a)
+{
+    return std::sqrt(dot(a, a));
+}
 
-Vec3 normalised(Vec3 a) { return a * (1.0 / length(a)); }
+Vec3 normalised(Vec3 a)
+{
+    return a * (1.0 / length(a));
+}
 
 RangeLayout buildRangeLayout()
 {
@@ -47,9 +56,9 @@ RangeLayout buildRangeLayout()
 namespace {
 
 struct ForestRow {
-    double cell;      // spacing of the trees
-    double lowest;    // of the tree tops
-    double spread;    // of the tree tops above the lowest
+    double cell;    // spacing of the trees
+    double lowest;  // of the tree tops
+    double spread;  // of the tree tops above the lowest
     std::uint64_t seed;
 };
 
@@ -72,7 +81,7 @@ Spruce spruce(const ForestRow& row, std::int64_t i)
             hashUnit(i, 3, row.seed)};
 }
 
-} // namespace
+}  // namespace
 
 TreeCrown treeCrownAt(int forestRow, double x, double height)
 {
@@ -137,7 +146,7 @@ std::optional<Hit> hitBox(const Box& box, Vec3 o, Vec3 d)
     return h;
 }
 
-} // namespace
+}  // namespace
 
 Hit traceRay(const RangeLayout& layout, Vec3 o, Vec3 d)
 {
@@ -168,9 +177,9 @@ Hit traceRay(const RangeLayout& layout, Vec3 o, Vec3 d)
 
 bool blocked(const RangeLayout& layout, Vec3 o, Vec3 d)
 {
-    return std::any_of(layout.boxes.begin(), layout.boxes.end(),
-                       [&](const Box& b) { return b.material != Material::Tower && b.material != Material::Shed
-                                                  && hitBox(b, o, d).has_value(); });
+    return std::any_of(layout.boxes.begin(), layout.boxes.end(), [&](const Box& b) {
+        return b.material != Material::Tower && b.material != Material::Shed && hitBox(b, o, d).has_value();
+    });
 }
 
-} // namespace assets
+}  // namespace assets

@@ -29,12 +29,12 @@ struct Box {
 };
 
 struct Hit {
-    double t = 0.0;       // distance along the (unit) ray
+    double t = 0.0;  // distance along the (unit) ray
     Vec3 point;
     Vec3 normal;
     Material material = Material::Sky;
     const Box* box = nullptr;
-    int forestRow = 0; // which row of trees, for forest hits; 0 is the nearest
+    int forestRow = 0;  // which row of trees, for forest hits; 0 is the nearest
 };
 
 // World units are metres: x to the right, y up, z down the range from the
@@ -53,8 +53,8 @@ RangeLayout buildRangeLayout();
 struct TreeCrown {
     double centre = 0.0;
     double top = 0.0;
-    double halfWidth = 0.0; // of the crown at the given height
-    double tone = 0.0;      // 0..1, a per-tree shade of green
+    double halfWidth = 0.0;  // of the crown at the given height
+    double tone = 0.0;       // 0..1, a per-tree shade of green
 };
 
 TreeCrown treeCrownAt(int forestRow, double x, double height);
@@ -69,4 +69,4 @@ Hit traceRay(const RangeLayout& layout, Vec3 origin, Vec3 direction);
 // Whether anything solid lies between the point and the far end of the ray.
 bool blocked(const RangeLayout& layout, Vec3 origin, Vec3 direction);
 
-} // namespace assets
+}  // namespace assets

@@ -54,7 +54,8 @@ Colour grass(const Hit& h, double fp)
     const Colour deep = Colour::bytes(22, 52, 18);
     const Colour fresh = Colour::bytes(58, 98, 34);
     const Colour dry = Colour::bytes(98, 104, 54);
-    const double tone = 0.3 + 0.8 * (patches - 0.5) + 0.5 * (clumps - 0.5) + 0.6 * (sward - 0.5) + bladeWeight * 0.7 * (tufts - 0.5);
+    const double tone =
+        0.3 + 0.8 * (patches - 0.5) + 0.5 * (clumps - 0.5) + 0.6 * (sward - 0.5) + bladeWeight * 0.7 * (tufts - 0.5);
     Colour c = mix(deep, fresh, clamp01(tone));
     c = mix(c, dry, 0.35 * smoothstep(0.64, 0.82, fractalNoise(x * 0.9 + 40, z * 0.9, 3, 14)));
     return c * (0.95 + 0.08 * smoothstep(0.2, 0.8, stripe));
@@ -104,8 +105,8 @@ Colour brick(const Hit& h, double fp)
 Colour sandstone(const Hit& h, double fp)
 {
     const auto [u, v] = faceCoords(h);
-    Colour c = masonry(u, v, fp, 0.62, 0.31, 0.012, Colour::bytes(200, 170, 118), Colour::bytes(122, 104, 76), 0.09,
-                       41);
+    Colour c =
+        masonry(u, v, fp, 0.62, 0.31, 0.012, Colour::bytes(200, 170, 118), Colour::bytes(122, 104, 76), 0.09, 41);
     const double wear = fractalNoise(u * 3.0, v * 3.0, 4, 44, fp * 3.0);
     return c * (0.88 + 0.22 * wear);
 }
@@ -178,22 +179,31 @@ Colour forest(const Hit& h, double fp)
     return needles * ((0.9 + 0.2 * crown.tone + 0.25 * rim) * nearer);
 }
 
-} // namespace
+}  // namespace
 
 Colour surfaceColour(const Hit& hit, double footprint)
 {
     switch (hit.material) {
-    case Material::Grass: return grass(hit, footprint);
-    case Material::Concrete: return concrete(hit, footprint);
-    case Material::Sandstone: return sandstone(hit, footprint);
-    case Material::Brick: return brick(hit, footprint);
-    case Material::Crate: return crate(hit, footprint);
-    case Material::Tower: return tower(hit, footprint);
-    case Material::Shed: return shed(hit, footprint);
-    case Material::Forest: return forest(hit, footprint);
-    case Material::Sky: break;
+    case Material::Grass:
+        return grass(hit, footprint);
+    case Material::Concrete:
+        return concrete(hit, footprint);
+    case Material::Sandstone:
+        return sandstone(hit, footprint);
+    case Material::Brick:
+        return brick(hit, footprint);
+    case Material::Crate:
+        return crate(hit, footprint);
+    case Material::Tower:
+        return tower(hit, footprint);
+    case Material::Shed:
+        return shed(hit, footprint);
+    case Material::Forest:
+        return forest(hit, footprint);
+    case Material::Sky:
+        break;
     }
     return Colour::bytes(206, 212, 216);
 }
 
-} // namespace assets
+}  // namespace assets

@@ -9,4 +9,4 @@ namespace assets {
 // pixel on the surface, in metres, so fine detail can fade with distance.
 Colour surfaceColour(const Hit& hit, double footprint);
 
-} // namespace assets
+}  // namespace assets

@@ -42,7 +42,10 @@ const Colour sunlight = Colour::bytes(255, 242, 220);
 const Colour skylight = Colour::bytes(150, 165, 185);
 const Colour haze = Colour::bytes(188, 196, 204);
 
-bool casts(const Box& b) { return b.material != Material::Tower && b.material != Material::Shed; }
+bool casts(const Box& b)
+{
+    return b.material != Material::Tower && b.material != Material::Shed;
+}
 
 // Darkening where a surface meets another: grass along wall feet, walls near the ground.
 double occlusion(const RangeLayout& layout, const Hit& h)
@@ -84,7 +87,7 @@ Colour shade(const RangeLayout& layout, const Hit& h, Vec3 dir)
     return mix(lit, haze, fog);
 }
 
-} // namespace
+}  // namespace
 
 QImage renderRangeScene()
 {
@@ -108,4 +111,4 @@ QImage renderRangeScene()
     return image;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -11,4 +11,4 @@ inline constexpr int rangeHeight = 768;
 // grass and forest, lit by a low sun from behind the shooter's left shoulder.
 QImage renderRangeScene();
 
-} // namespace assets
+}  // namespace assets

@@ -69,15 +69,19 @@ void paintTarget(QImage& image, QPoint disc)
                 image.setPixel(disc.x() + x, disc.y() + y, qRgb(14, 14, 14));
 }
 
-} // namespace
+}  // namespace
 
 QPoint discCorner(int plate)
 {
     switch (plate) {
-    case 1: return {301, 111};
-    case 3: return {401, 112};
-    case 5: return {508, 112};
-    default: throw std::invalid_argument("the target stands only on plates 1, 3 and 5");
+    case 1:
+        return {301, 111};
+    case 3:
+        return {401, 112};
+    case 5:
+        return {508, 112};
+    default:
+        throw std::invalid_argument("the target stands only on plates 1, 3 and 5");
     }
 }
 
@@ -90,4 +94,4 @@ QImage rangePicture(const QImage& scene, int plate)
     return image;
 }
 
-} // namespace assets
+}  // namespace assets

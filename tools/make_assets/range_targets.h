@@ -13,4 +13,4 @@ QPoint discCorner(int plate);
 // (1, 3 or 5; 0 for no target).
 QImage rangePicture(const QImage& scene, int plate);
 
-} // namespace assets
+}  // namespace assets

@@ -16,10 +16,16 @@ constexpr double pi = 3.14159265358979323846;
 
 // Per-sample factor of an exponential decay with time constant tau seconds,
 // by plain arithmetic so the samples do not depend on the maths library.
-double decayFactor(double tau) { return 1.0 - 1.0 / (tau * rate); }
+double decayFactor(double tau)
+{
+    return 1.0 - 1.0 / (tau * rate);
+}
 
 // Coefficient of a one-pole low-pass filter with the given corner frequency (approximate).
-double lowPassCoefficient(double hertz) { return 2.0 * pi * hertz / (2.0 * pi * hertz + rate); }
+double lowPassCoefficient(double hertz)
+{
+    return 2.0 * pi * hertz / (2.0 * pi * hertz + rate);
+}
 
 // cos for the small angles of audio resonators, by its series.
 double smallAngleCos(double x)
@@ -31,8 +37,7 @@ double smallAngleCos(double x)
 // A two-pole resonator ringing at `hertz`, dying away with time constant tau.
 class Resonator {
 public:
-    Resonator(double hertz, double tau)
-        : m_r(decayFactor(tau)), m_c(2.0 * m_r * smallAngleCos(2.0 * pi * hertz / rate))
+    Resonator(double hertz, double tau) : m_r(decayFactor(tau)), m_c(2.0 * m_r * smallAngleCos(2.0 * pi * hertz / rate))
     {
     }
 
@@ -51,7 +56,10 @@ private:
     double m_y2 = 0.0;
 };
 
-double noise(SplitMix64& g) { return g.uniform() * 2.0 - 1.0; }
+double noise(SplitMix64& g)
+{
+    return g.uniform() * 2.0 - 1.0;
+}
 
 std::vector<std::int16_t> toPcm(const std::vector<double>& signal, double peak)
 {
@@ -66,8 +74,7 @@ std::vector<std::int16_t> toPcm(const std::vector<double>& signal, double peak)
 }
 
 // One reflection: a burst of noise whose brightness fades with the envelope.
-void addReflection(std::vector<double>& out, double start, double level, double tau, double corner,
-                   std::uint64_t seed)
+void addReflection(std::vector<double>& out, double start, double level, double tau, double corner, std::uint64_t seed)
 {
     SplitMix64 g(seed);
     const double k = decayFactor(tau);
@@ -83,7 +90,7 @@ void addReflection(std::vector<double>& out, double start, double level, double 
     }
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::int16_t> shotSound()
 {
@@ -106,8 +113,8 @@ std::vector<std::int16_t> shotSound()
         bright += corner * (n - bright);
         const double attack = std::min(1.0, static_cast<double>(i) / 12.0);
         const double impulse = i < 3 ? 1.0 : 0.0;
-        out[i] = attack * (crack * n * 1.2 + (burst + tail) * bright) + 0.001 * thump.step(impulse * 4.0)
-                 + 0.004 * body.step(impulse * 6.0);
+        out[i] = attack * (crack * n * 1.2 + (burst + tail) * bright) + 0.001 * thump.step(impulse * 4.0) +
+                 0.004 * body.step(impulse * 6.0);
         crack *= kCrack;
         burst *= kBurst;
         tail *= kTail;
@@ -117,7 +124,7 @@ std::vector<std::int16_t> shotSound()
     const auto fade = static_cast<std::size_t>(0.02 * rate);
     for (std::size_t i = 0; i < fade; ++i)
         out[out.size() - 1 - i] *= static_cast<double>(i) / static_cast<double>(fade);
-    return toPcm(out, 0.8912509); // -1 dBFS
+    return toPcm(out, 0.8912509);  // -1 dBFS
 }
 
 std::vector<std::int16_t> echoSound()
@@ -132,7 +139,7 @@ std::vector<std::int16_t> echoSound()
     const auto fade = static_cast<std::size_t>(0.05 * rate);
     for (std::size_t i = 0; i < fade; ++i)
         out[out.size() - 1 - i] *= static_cast<double>(i) / static_cast<double>(fade);
-    return toPcm(out, 0.5011872); // -6 dBFS
+    return toPcm(out, 0.5011872);  // -6 dBFS
 }
 
-} // namespace assets
+}  // namespace assets

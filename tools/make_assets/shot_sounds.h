@@ -11,4 +11,4 @@ std::vector<std::int16_t> shotSound();
 // Its echo from the walls of the range: later, quieter, darker and longer, about 0.75 s.
 std::vector<std::int16_t> echoSound();
 
-} // namespace assets
+}  // namespace assets

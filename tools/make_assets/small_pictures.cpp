@@ -23,7 +23,7 @@ bool onRightArrow(int along, int across)
     return fromAxis <= shaftThickness / 2 || along == tip - headLength + 1;
 }
 
-} // namespace
+}  // namespace
 
 QImage arrow(ArrowDirection direction)
 {
@@ -35,10 +35,22 @@ QImage arrow(ArrowDirection direction)
             int along = 0;
             int across = 0;
             switch (direction) {
-            case ArrowDirection::Right: along = x; across = y; break;
-            case ArrowDirection::Left: along = last - x; across = y; break;
-            case ArrowDirection::Down: along = y; across = x; break;
-            case ArrowDirection::Up: along = last - y; across = x; break;
+            case ArrowDirection::Right:
+                along = x;
+                across = y;
+                break;
+            case ArrowDirection::Left:
+                along = last - x;
+                across = y;
+                break;
+            case ArrowDirection::Down:
+                along = y;
+                across = x;
+                break;
+            case ArrowDirection::Up:
+                along = last - y;
+                across = x;
+                break;
             }
             image.setPixel(x, y, onRightArrow(along, across) ? qRgb(255, 0, 0) : qRgb(255, 255, 255));
         }
@@ -55,4 +67,4 @@ QImage bullMarker()
     return image;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -12,4 +12,4 @@ QImage arrow(ArrowDirection direction);
 // The 18 x 18 bull marker: a black disc with white corners.
 QImage bullMarker();
 
-} // namespace assets
+}  // namespace assets

@@ -46,7 +46,7 @@ void drawRingNumber(QImage& image, int ring)
     }
 }
 
-} // namespace
+}  // namespace
 
 QImage targetFace()
 {
@@ -63,4 +63,4 @@ QImage targetFace()
     return image;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -17,4 +17,4 @@ inline constexpr double centreDotRadiusMm = 1.6;
 // to 10 in mid grey, a light grey centre dot and the ring numbers on both axes.
 QImage targetFace();
 
-} // namespace assets
+}  // namespace assets

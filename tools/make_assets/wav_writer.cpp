@@ -13,7 +13,7 @@ void putLittleEndian(std::ofstream& out, std::uint32_t value, int bytes)
         out.put(static_cast<char>((value >> (8 * i)) & 0xFFu));
 }
 
-} // namespace
+}  // namespace
 
 void writeWav(const std::string& path, const std::vector<std::int16_t>& samples, int sampleRate)
 {
@@ -27,8 +27,8 @@ void writeWav(const std::string& path, const std::vector<std::int16_t>& samples,
     out.write("RIFF", 4);
     putLittleEndian(out, 36 + dataBytes, 4);
     out.write("WAVEfmt ", 8);
-    putLittleEndian(out, 16, 4); // size of the format chunk
-    putLittleEndian(out, 1, 2);  // PCM
+    putLittleEndian(out, 16, 4);  // size of the format chunk
+    putLittleEndian(out, 1, 2);   // PCM
     putLittleEndian(out, channels, 2);
     putLittleEndian(out, static_cast<std::uint32_t>(sampleRate), 4);
     putLittleEndian(out, static_cast<std::uint32_t>(sampleRate) * blockAlign, 4);
@@ -42,4 +42,4 @@ void writeWav(const std::string& path, const std::vector<std::int16_t>& samples,
         throw std::runtime_error("cannot write " + path);
 }
 
-} // namespace assets
+}  // namespace assets

@@ -32,7 +32,7 @@ AnalysisTargetWidget::AnalysisTargetWidget(QWidget* parent) : QWidget(parent)
 }
 
 void AnalysisTargetWidget::display(std::vector<FacePoint> landings, std::optional<FacePoint> meanPoint,
-                                std::vector<TracePoint> trace)
+                                   std::vector<TracePoint> trace)
 {
     m_landings = std::move(landings);
     m_meanPoint = meanPoint;

@@ -22,8 +22,8 @@ int pixelUnder(int device, double origin, double scale, int first, int count)
 
 void drawCrisp(QPainter& painter, const QImage& pixels, QPoint at, const QRect& exposed)
 {
-    const QImage source = pixels.convertToFormat(pixels.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                         : QImage::Format_RGB32);
+    const QImage source =
+        pixels.convertToFormat(pixels.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     const QTransform toDevice = painter.deviceTransform();
     const QRect area = toDevice.mapRect(QRectF(exposed & QRect(at, source.size()))).toAlignedRect();
     if (area.isEmpty())

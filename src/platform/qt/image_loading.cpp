@@ -19,7 +19,8 @@ namespace {
 
 ScenePictures::Picture builtIn(const char* name)
 {
-    return std::make_shared<const Raster>(rasterFromImage(QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(name))));
+    return std::make_shared<const Raster>(
+        rasterFromImage(QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(name))));
 }
 
 }  // namespace
@@ -27,8 +28,12 @@ ScenePictures::Picture builtIn(const char* name)
 ScenePictures loadScenePictures()
 {
     return {
-        builtIn("range_target_plate3.jpg"), builtIn("range_no_target.jpg"), builtIn("range_target_plate1.jpg"),
-        builtIn("range_target_plate5.jpg"), builtIn("bull.png"),            builtIn("arm_on_black.png"),
+        builtIn("range_target_plate3.jpg"),
+        builtIn("range_no_target.jpg"),
+        builtIn("range_target_plate1.jpg"),
+        builtIn("range_target_plate5.jpg"),
+        builtIn("bull.png"),
+        builtIn("arm_on_black.png"),
         builtIn("arm_on_white.png"),
     };
 }

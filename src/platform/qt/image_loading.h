@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/scene_pictures.h"
 #include "platform/raster.h"
+#include "state/scene_pictures.h"
 
 class QImage;
 

@@ -1,8 +1,8 @@
-#include "state/simulator.h"
 #include "platform/qt/image_loading.h"
 #include "platform/qt/no_display.h"
 #include "platform/qt/shell.h"
 #include "platform/qt/sound/pulse_sound_player.h"
+#include "state/simulator.h"
 
 #include <QApplication>
 

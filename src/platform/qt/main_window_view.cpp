@@ -1,8 +1,8 @@
 #include "platform/qt/main_window_view.h"
 
-#include "state/main_window.h"
 #include "platform/qt/widget_sync.h"
 #include "platform/units.h"
+#include "state/main_window.h"
 
 #include <QCloseEvent>
 #include <QFont>

@@ -1,10 +1,10 @@
 #include "platform/qt/range_view.h"
 
-#include "state/main_window.h"
 #include "platform/qt/child_widget.h"
 #include "platform/qt/crisp_image.h"
 #include "platform/qt/widget_sync.h"
 #include "platform/rounding.h"
+#include "state/main_window.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -42,8 +42,14 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
 // the position through device pixels and back, and a pointer on a pixel's edge may come a hair
 // short of it; a thousandth of a pixel is far less than a device pixel at any scale.
 constexpr double edgeTolerance = 1.0 / 1024;
-float pixelX(const QMouseEvent& e) { return static_cast<float>(std::floor(e.position().x() + edgeTolerance)); }
-float pixelY(const QMouseEvent& e) { return static_cast<float>(std::floor(e.position().y() + edgeTolerance)); }
+float pixelX(const QMouseEvent& e)
+{
+    return static_cast<float>(std::floor(e.position().x() + edgeTolerance));
+}
+float pixelY(const QMouseEvent& e)
+{
+    return static_cast<float>(std::floor(e.position().y() + edgeTolerance));
+}
 
 }  // namespace
 

@@ -62,14 +62,34 @@ MainWindowIntents Shell::mainWindowIntents()
             },
         .controls =
             {
-                .pressed = [this](Button MainWindow::*button) { Event e(*this); (m_s.f.*button).click(); },
-                .typed = [this](int k, std::string text) { Event e(*this); m_s.f.i(k).setText(std::move(text)); },
+                .pressed =
+                    [this](Button MainWindow::*button) {
+                        Event e(*this);
+                        (m_s.f.*button).click();
+                    },
+                .typed =
+                    [this](int k, std::string text) {
+                        Event e(*this);
+                        m_s.f.i(k).setText(std::move(text));
+                    },
             },
         .range =
             {
-                .movedPointer = [this](int b, int sh, float x, float y) { Event e(*this); m_s.f.Основа.mouseMove(b, sh, x, y); },
-                .pressedButton = [this](int b, int sh, float x, float y) { Event e(*this); m_s.f.Основа.mouseDown(b, sh, x, y); },
-                .clicked = [this] { Event e(*this); m_s.f.Основа.click(); },
+                .movedPointer =
+                    [this](int b, int sh, float x, float y) {
+                        Event e(*this);
+                        m_s.f.Основа.mouseMove(b, sh, x, y);
+                    },
+                .pressedButton =
+                    [this](int b, int sh, float x, float y) {
+                        Event e(*this);
+                        m_s.f.Основа.mouseDown(b, sh, x, y);
+                    },
+                .clicked =
+                    [this] {
+                        Event e(*this);
+                        m_s.f.Основа.click();
+                    },
             },
     };
 }
@@ -77,8 +97,16 @@ MainWindowIntents Shell::mainWindowIntents()
 TargetWindowIntents Shell::targetWindowIntents()
 {
     return {
-        .clicked = [this] { Event e(*this); m_s.proverka.click(); },
-        .closed = [this] { Event e(*this); m_s.proverka.Unload(); },
+        .clicked =
+            [this] {
+                Event e(*this);
+                m_s.proverka.click();
+            },
+        .closed =
+            [this] {
+                Event e(*this);
+                m_s.proverka.Unload();
+            },
         .typed =
             [this](TextBox TargetControls::*box, std::string text) {
                 Event e(*this);
@@ -111,7 +139,7 @@ void Shell::sync()
         {m_s.analysisWindow.raiseSerial(), [this] { m_analysis.sync(); }},
     }};
     std::stable_sort(windows.begin(), windows.end(),
-              [](const Shown& a, const Shown& b) { return a.raiseSerial < b.raiseSerial; });
+                     [](const Shown& a, const Shown& b) { return a.raiseSerial < b.raiseSerial; });
     for (const Shown& w : windows)
         w.sync();
 }

@@ -130,8 +130,7 @@ TargetFaceWidget::TargetFaceWidget(const std::string& caption, TargetWindowInten
     }
 }
 
-void TargetFaceWidget::addEdit(std::size_t n, const char* name, const QString& spokenName,
-                                 TextBox TargetControls::*box)
+void TargetFaceWidget::addEdit(std::size_t n, const char* name, const QString& spokenName, TextBox TargetControls::*box)
 {
     auto* edit = childWidget<QLineEdit>(this, name);
     edit->setAccessibleName(spokenName);
@@ -143,16 +142,14 @@ void TargetFaceWidget::addEdit(std::size_t n, const char* name, const QString& s
     });
 }
 
-void TargetFaceWidget::addBar(std::size_t n, const char* name, const QString& spokenName,
-                                Qt::Orientation orientation, ScrollBar TargetControls::*bar)
+void TargetFaceWidget::addBar(std::size_t n, const char* name, const QString& spokenName, Qt::Orientation orientation,
+                              ScrollBar TargetControls::*bar)
 {
     QScrollBar* widget = childWidget<SightBar>(this, name);
     widget->setAccessibleName(spokenName);
     widget->setOrientation(orientation);
     m_bars.at(n) = {widget, bar};
-    connect(widget, &QScrollBar::valueChanged, this, [this, bar](int value) {
-        m_intents.movedBar(bar, value);
-    });
+    connect(widget, &QScrollBar::valueChanged, this, [this, bar](int value) { m_intents.movedBar(bar, value); });
 }
 
 TargetFaceWidget::Drawn TargetFaceWidget::drawnShapes(const TargetControls& c)

@@ -144,7 +144,8 @@ void PulseSoundPlayer::Impl::upload(const std::string& path, std::optional<Decod
     pa_sample_spec spec{};
     pa_channel_map channels{};
     if (sound && sound->channels <= static_cast<int>(PA_CHANNELS_MAX)) {
-        spec = {PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(sound->rate), static_cast<std::uint8_t>(sound->channels)};
+        spec = {PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(sound->rate),
+                static_cast<std::uint8_t>(sound->channels)};
         pa_channel_map_init_extend(&channels, spec.channels, PA_CHANNEL_MAP_WAVEEX);
     }
     if (closing || pa_context_get_state(context) != PA_CONTEXT_READY || !pa_sample_spec_valid(&spec)) {
@@ -187,8 +188,7 @@ void PulseSoundPlayer::Impl::uploadChanged(pa_stream* stream, void* upload)
             pa_stream_disconnect(stream);
             return;
         }
-        pa_stream_write(stream, job->samples.data(), job->samples.size() * sizeof(float), nullptr, 0,
-                        PA_SEEK_RELATIVE);
+        pa_stream_write(stream, job->samples.data(), job->samples.size() * sizeof(float), nullptr, 0, PA_SEEK_RELATIVE);
         pa_stream_finish_upload(stream);
         job->samples = {};
         return;
@@ -212,7 +212,8 @@ void PulseSoundPlayer::Impl::uploadChanged(pa_stream* stream, void* upload)
 void PulseSoundPlayer::Impl::playSample(const std::string& sample, int times)
 {
     for (int k = 0; k < times; ++k)
-        if (pa_operation* op = pa_context_play_sample(context, sample.c_str(), nullptr, PA_VOLUME_INVALID, nullptr, nullptr))
+        if (pa_operation* op =
+                pa_context_play_sample(context, sample.c_str(), nullptr, PA_VOLUME_INVALID, nullptr, nullptr))
             pa_operation_unref(op);
 }
 
