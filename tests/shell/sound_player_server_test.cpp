@@ -10,20 +10,34 @@
 #include <memory>
 
 // What the player leaves on its sound server: the output kept awake and in short periods while it
-// is open, so that no shot waits for a suspended sound card or a long period, and no sample of its
-// own once it has closed.
+// is open, so that no shot waits for a suspended sound card or a long period; its sounds again on
+// a server that came back; and no sample of its own once it has closed.
 class SoundPlayerServerTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
     void keepsTheOutputAwakeAndQuickWhileOpen();
+    void playsAgainOnceItsServerIsBack();
     void takesItsSamplesAlongWhenItCloses();
 
 private:
     QStringList ownSamples()
     {
         return m_server->sampleNames().filter(QString("strelbishte-%1-").arg(getpid()));
+    }
+    // The properties of the voice playing a sample, or none while it does not play.
+    QMap<QString, QString> playing(const QString& sample)
+    {
+        for (const PrivateSoundServer::Listed& input : m_server->list("sink-inputs"))
+            if (input.properties.value("event.id") == sample)
+                return input.properties;
+        return {};
+    }
+    QString writeTone(const char* name, double seconds)
+    {
+        const QString path = m_dir.filePath(name);
+        return fixtures::writeWav(path, fixtures::tone(seconds, 0.2), 1, 44100) ? path : QString();
     }
 
     QTemporaryDir m_dir;
@@ -48,6 +62,26 @@ void SoundPlayerServerTest::keepsTheOutputAwakeAndQuickWhileOpen()
     QVERIFY2(latency > 0 && latency <= 10000, qPrintable(QString("%1 us").arg(latency)));
     player.reset();
     QTRY_COMPARE_WITH_TIMEOUT(m_server->sinkState(), QString("SUSPENDED"), 5000);
+}
+
+void SoundPlayerServerTest::playsAgainOnceItsServerIsBack()
+{
+    const QString sound = writeTone("AK.wav", 1.0);
+    auto player = std::make_unique<PulseSoundPlayer>();
+    player->play(sound.toStdString());
+    QTRY_COMPARE_WITH_TIMEOUT(ownSamples().size(), 1, 5000);
+    const QString sample = ownSamples().front();
+
+    m_server->kill();
+    // To no server: dropped.
+    player->play(sound.toStdString());
+    m_server->start();
+    QVERIFY(m_server->running());
+    // Taken up again unasked, so that the next shot plays at once.
+    QTRY_COMPARE_WITH_TIMEOUT(ownSamples(), QStringList{sample}, 2000);
+    QVERIFY(playing(sample).isEmpty());
+    player->play(sound.toStdString());
+    QTRY_VERIFY_WITH_TIMEOUT(!playing(sample).isEmpty(), 1000);
 }
 
 void SoundPlayerServerTest::takesItsSamplesAlongWhenItCloses()

@@ -267,7 +267,8 @@ void SoundPlayerTest::nothingIsPrintedWithoutASoundServer()
         auto player = openPlayer();
         play(*player, valid);
         play(*player, m_dir->filePath("missing.wav"));
-        QTest::qWait(500);
+        // Long enough for the player to look for its server twice more.
+        QTest::qWait(1200);
         closePlayer(player);
     }
     fflush(stdout);

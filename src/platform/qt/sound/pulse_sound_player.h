@@ -9,13 +9,16 @@
 // in the server's cache; to play it the server only gets its name and mixes it into its output
 // itself, so that sounds overlap, each to its end, with no stream of ours to keep filled. A
 // request returns at once. A file that cannot be played, or no sound server at all, costs only the
-// sound. The samples leave the server's cache when the player closes.
+// sound. A server that goes away (it crashed or was restarted) is looked for again twice a second,
+// and once it is back it gets the sounds again. The samples leave the server's cache when the
+// player closes.
 class PulseSoundPlayer : public SoundPlayer {
 public:
     PulseSoundPlayer();
     ~PulseSoundPlayer() override;
 
     void play(const std::string& path) override;
+
 
 private:
     struct Impl;
