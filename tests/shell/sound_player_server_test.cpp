@@ -11,7 +11,8 @@
 
 // What the player leaves on its sound server: the output kept awake and in short periods while it
 // is open, so that no shot waits for a suspended sound card or a long period; its sounds again on
-// a server that came back; and no sample of its own once it has closed.
+// a server that came back; and no sample of its own once it has closed, nor of a player that was
+// killed.
 class SoundPlayerServerTest : public QObject {
     Q_OBJECT
 
@@ -19,12 +20,21 @@ private slots:
     void initTestCase();
     void keepsTheOutputAwakeAndQuickWhileOpen();
     void playsAgainOnceItsServerIsBack();
+    void removesTheSamplesOfPlayersNoLongerRunning();
     void takesItsSamplesAlongWhenItCloses();
 
 private:
     QStringList ownSamples()
     {
         return m_server->sampleNames().filter(QString("strelbishte-%1-").arg(getpid()));
+    }
+    // The properties of the client that a process connected, or none.
+    QMap<QString, QString> clientOf(qint64 process)
+    {
+        for (const PrivateSoundServer::Listed& client : m_server->list("clients"))
+            if (client.properties.value("application.process.id") == QString::number(process))
+                return client.properties;
+        return {};
     }
     // The properties of the voice playing a sample, or none while it does not play.
     QMap<QString, QString> playing(const QString& sample)
@@ -82,6 +92,36 @@ void SoundPlayerServerTest::playsAgainOnceItsServerIsBack()
     QVERIFY(playing(sample).isEmpty());
     player->play(sound.toStdString());
     QTRY_VERIFY_WITH_TIMEOUT(!playing(sample).isEmpty(), 1000);
+}
+
+// A player's samples are named after its process: those of a process that has ended go when a
+// player connects, those of one still connected stay, and so does any other program's.
+void SoundPlayerServerTest::removesTheSamplesOfPlayersNoLongerRunning()
+{
+    const QString sound = writeTone("AK.wav", 0.1);
+    QProcess ended;
+    ended.start("true", {});
+    QVERIFY(ended.waitForFinished(3000));
+    QProcess running;
+    running.start("pactl", {"subscribe"});
+    QVERIFY(running.waitForStarted(3000));
+    QTRY_VERIFY_WITH_TIMEOUT(!clientOf(running.processId()).isEmpty(), 3000);
+    const QString stillRunning = QString("strelbishte-%1-1").arg(running.processId());
+    const QString others = "bell-window-system";
+    const QString left = QString("strelbishte-%1-1").arg(ended.processId());
+    for (const QString& name : {stillRunning, others, left})
+        m_server->pactl({"upload-sample", sound, name});
+    QCOMPARE(m_server->sampleNames().size(), 3);
+
+    auto player = std::make_unique<PulseSoundPlayer>();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_server->sampleNames().contains(left), 3000);
+    QVERIFY(m_server->sampleNames().contains(stillRunning));
+    QVERIFY(m_server->sampleNames().contains(others));
+
+    running.kill();
+    running.waitForFinished(3000);
+    for (const QString& name : {stillRunning, others})
+        m_server->pactl({"remove-sample", name});
 }
 
 void SoundPlayerServerTest::takesItsSamplesAlongWhenItCloses()

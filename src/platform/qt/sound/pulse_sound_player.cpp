@@ -7,8 +7,10 @@
 #include <pulse/pulseaudio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +40,20 @@ public:
 private:
     pa_threaded_mainloop* m_loop;
 };
+
+// The process id in the name of a sample that a player made, or nothing for any other sample.
+std::optional<std::string> makerOf(const std::string& sample)
+{
+    if (sample.rfind(samplePrefix, 0) != 0)
+        return std::nullopt;
+    const std::size_t dash = sample.find('-', samplePrefix.size());
+    if (dash == std::string::npos || dash == samplePrefix.size())
+        return std::nullopt;
+    std::string pid = sample.substr(samplePrefix.size(), dash - samplePrefix.size());
+    if (!std::all_of(pid.begin(), pid.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return pid;
+}
 
 }  // namespace
 
@@ -72,11 +88,14 @@ struct PulseSoundPlayer::Impl {
     void forget(Sound& sound);
     void playSample(const std::string& sample, int times);
     void openKeepAwake();
+    void removeStaleSamples();
     void removeSamples();
 
     static void contextChanged(pa_context* context, void* player);
     static void reconnectDue(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* player);
     static void uploadChanged(pa_stream* stream, void* upload);
+    static void sampleListed(pa_context* context, const pa_sample_info* info, int end, void* player);
+    static void clientListed(pa_context* context, const pa_client_info* info, int end, void* player);
     static void sampleRemoved(pa_context* context, int success, void* player);
     static void closingTimeUp(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* player);
 
@@ -87,6 +106,8 @@ struct PulseSoundPlayer::Impl {
     pa_stream* keepAwake = nullptr;
     std::map<std::string, Sound> sounds;
     std::vector<std::string> samplesMade;
+    std::vector<std::pair<std::string, std::string>> playerSamples;  // name and maker, as listed
+    std::set<std::string> clientProcesses;
     bool closing = false;
     int removalsLeft = 0;
     bool timeUp = false;
@@ -147,6 +168,7 @@ void PulseSoundPlayer::Impl::contextChanged(pa_context* context, void* player)
 // came back has an empty cache.
 void PulseSoundPlayer::Impl::connected()
 {
+    removeStaleSamples();
     for (auto& [path, sound] : sounds)
         if (!sound.reading)
             startReading(path, sound);
@@ -295,7 +317,47 @@ void PulseSoundPlayer::Impl::openKeepAwake()
         pa_stream_connect_playback(keepAwake, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr);
 }
 
-// The server's cache belongs to no client: what is not removed stays until the server ends.
+// The server's cache belongs to no client, and a player that was killed left its samples there.
+// Those named after a process that no client of the server is go; another player that runs keeps
+// its own. The samples are listed before the clients, so that a player that connects meanwhile
+// shows among the clients.
+void PulseSoundPlayer::Impl::removeStaleSamples()
+{
+    playerSamples.clear();
+    clientProcesses.clear();
+    if (pa_operation* op = pa_context_get_sample_info_list(context, sampleListed, this))
+        pa_operation_unref(op);
+    if (pa_operation* op = pa_context_get_client_info_list(context, clientListed, this))
+        pa_operation_unref(op);
+}
+
+void PulseSoundPlayer::Impl::sampleListed(pa_context*, const pa_sample_info* info, int end, void* player)
+{
+    Impl& self = *static_cast<Impl*>(player);
+    if (end < 0)
+        self.playerSamples.clear();
+    else if (end == 0 && info->name)
+        if (std::optional<std::string> maker = makerOf(info->name))
+            self.playerSamples.emplace_back(info->name, std::move(*maker));
+}
+
+void PulseSoundPlayer::Impl::clientListed(pa_context* context, const pa_client_info* info, int end, void* player)
+{
+    Impl& self = *static_cast<Impl*>(player);
+    if (end == 0) {
+        if (const char* process = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_ID))
+            self.clientProcesses.insert(process);
+        return;
+    }
+    if (end > 0)
+        for (const auto& [sample, maker] : self.playerSamples)
+            if (!self.clientProcesses.contains(maker))
+                if (pa_operation* op = pa_context_remove_sample(context, sample.c_str(), nullptr, nullptr))
+                    pa_operation_unref(op);
+    self.playerSamples.clear();
+    self.clientProcesses.clear();
+}
+
 // Sounds still playing from a sample play on to their ends.
 void PulseSoundPlayer::Impl::removeSamples()
 {

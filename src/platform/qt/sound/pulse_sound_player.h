@@ -11,7 +11,7 @@
 // request returns at once. A file that cannot be played, or no sound server at all, costs only the
 // sound. A server that goes away (it crashed or was restarted) is looked for again twice a second,
 // and once it is back it gets the sounds again. The samples leave the server's cache when the
-// player closes.
+// player closes, and those that a killed player left there go when the next one connects.
 class PulseSoundPlayer : public SoundPlayer {
 public:
     PulseSoundPlayer();
