@@ -10,15 +10,16 @@
 #include <memory>
 
 // What the player leaves on its sound server: the output kept awake and in short periods while it
-// is open, so that no shot waits for a suspended sound card or a long period; its sounds again on
-// a server that came back; and no sample of its own once it has closed, nor of a player that was
-// killed.
+// is open, so that no shot waits for a suspended sound card or a long period; the program's name,
+// icon and role on what it plays; its sounds again on a server that came back; and no sample of
+// its own once it has closed, nor of a player that was killed.
 class SoundPlayerServerTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
     void keepsTheOutputAwakeAndQuickWhileOpen();
+    void showsItsNameIconAndRoleOnItsClientAndItsPlays();
     void playsAgainOnceItsServerIsBack();
     void removesTheSamplesOfPlayersNoLongerRunning();
     void takesItsSamplesAlongWhenItCloses();
@@ -72,6 +73,24 @@ void SoundPlayerServerTest::keepsTheOutputAwakeAndQuickWhileOpen()
     QVERIFY2(latency > 0 && latency <= 10000, qPrintable(QString("%1 us").arg(latency)));
     player.reset();
     QTRY_COMPARE_WITH_TIMEOUT(m_server->sinkState(), QString("SUSPENDED"), 5000);
+}
+
+void SoundPlayerServerTest::showsItsNameIconAndRoleOnItsClientAndItsPlays()
+{
+    const QString sound = writeTone("AK.wav", 2.0);
+    auto player = std::make_unique<PulseSoundPlayer>();
+    player->play(sound.toStdString());
+    QTRY_COMPARE_WITH_TIMEOUT(ownSamples().size(), 1, 5000);
+    QMap<QString, QString> voice;
+    QTRY_VERIFY_WITH_TIMEOUT(!(voice = playing(ownSamples().front())).isEmpty(), 2000);
+    QCOMPARE(voice.value("media.role"), QString("game"));
+    QCOMPARE(voice.value("application.name"), QString("Стрелбище"));
+    QCOMPARE(voice.value("application.icon_name"), QString("bg.strelbishte.strelbishte"));
+
+    const QMap<QString, QString> client = clientOf(getpid());
+    QCOMPARE(client.value("application.name"), QString("Стрелбище"));
+    QCOMPARE(client.value("application.icon_name"), QString("bg.strelbishte.strelbishte"));
+    QCOMPARE(client.value("media.role"), QString("game"));
 }
 
 void SoundPlayerServerTest::playsAgainOnceItsServerIsBack()

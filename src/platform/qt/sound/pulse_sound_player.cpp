@@ -41,6 +41,17 @@ private:
     pa_threaded_mainloop* m_loop;
 };
 
+// The program as the server and its mixers show it: on its connection, and on each sound it plays,
+// which the server mixes as a stream of no client's.
+pa_proplist* identity()
+{
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Стрелбище");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "bg.strelbishte.strelbishte");
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    return properties;
+}
+
 // The process id in the name of a sample that a player made, or nothing for any other sample.
 std::optional<std::string> makerOf(const std::string& sample)
 {
@@ -100,6 +111,7 @@ struct PulseSoundPlayer::Impl {
     static void closingTimeUp(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* player);
 
     pa_threaded_mainloop* loop = pa_threaded_mainloop_new();
+    pa_proplist* properties = identity();
     // A context cannot connect twice: each attempt gets a new one.
     pa_context* context = nullptr;
     pa_time_event* reconnectTimer = nullptr;
@@ -138,11 +150,12 @@ PulseSoundPlayer::Impl::~Impl()
     }
     pa_threaded_mainloop_stop(loop);
     pa_threaded_mainloop_free(loop);
+    pa_proplist_free(properties);
 }
 
 void PulseSoundPlayer::Impl::startContext()
 {
-    context = pa_context_new(pa_threaded_mainloop_get_api(loop), "Стрелбище");
+    context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop), nullptr, properties);
     pa_context_set_state_callback(context, contextChanged, this);
 }
 
@@ -295,7 +308,8 @@ void PulseSoundPlayer::Impl::uploadChanged(pa_stream* stream, void* upload)
 void PulseSoundPlayer::Impl::playSample(const std::string& sample, int times)
 {
     for (int k = 0; k < times; ++k)
-        if (pa_operation* op = pa_context_play_sample(context, sample.c_str(), nullptr, PA_VOLUME_INVALID, nullptr, nullptr))
+        if (pa_operation* op = pa_context_play_sample_with_proplist(context, sample.c_str(), nullptr, PA_VOLUME_INVALID,
+                                                                    properties, nullptr, nullptr))
             pa_operation_unref(op);
 }
 
