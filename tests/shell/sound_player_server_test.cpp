@@ -7,18 +7,20 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <memory>
 
-// What the player leaves on its sound server: the output kept awake and in short periods while it
-// is open, so that no shot waits for a suspended sound card or a long period; the program's name,
-// icon and role on what it plays; its sounds again on a server that came back; and no sample of
-// its own once it has closed, nor of a player that was killed.
+// What the player leaves on its sound server: the output kept awake and in short periods while a
+// shot may come, so that no shot waits for a suspended sound card or a long period, and at rest
+// otherwise; the program's name, icon and role on what it plays; its sounds again on a server
+// that came back; and no sample of its own once it has closed, nor of a player that was killed.
 class SoundPlayerServerTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void keepsTheOutputAwakeAndQuickWhileOpen();
+    void keepsTheOutputAwakeAndQuickWhileReady();
+    void restsUntilAskedAndOnceNotAskedForItsTime();
     void showsItsNameIconAndRoleOnItsClientAndItsPlays();
     void playsAgainOnceItsServerIsBack();
     void removesTheSamplesOfPlayersNoLongerRunning();
@@ -28,6 +30,15 @@ private:
     QStringList ownSamples()
     {
         return m_server->sampleNames().filter(QString("strelbishte-%1-").arg(getpid()));
+    }
+    // The sink inputs of the stream that keeps the output awake; plays are sink inputs too.
+    QList<int> keepAwakeStreams()
+    {
+        QList<int> found;
+        for (const PrivateSoundServer::Listed& input : m_server->list("sink-inputs"))
+            if (input.properties.value("media.name") == "Изстрели")
+                found << input.index;
+        return found;
     }
     // The properties of the client that a process connected, or none.
     QMap<QString, QString> clientOf(qint64 process)
@@ -63,16 +74,42 @@ void SoundPlayerServerTest::initTestCase()
     qputenv("PULSE_SERVER", m_server->address().toUtf8());
 }
 
-void SoundPlayerServerTest::keepsTheOutputAwakeAndQuickWhileOpen()
+void SoundPlayerServerTest::keepsTheOutputAwakeAndQuickWhileReady()
 {
     QTRY_COMPARE_WITH_TIMEOUT(m_server->sinkState(), QString("SUSPENDED"), 5000);
     auto player = std::make_unique<PulseSoundPlayer>();
+    player->keepReady();
     QTest::qWait(2500);
     QCOMPARE_NE(m_server->sinkState(), QString("SUSPENDED"));
     const int latency = m_server->configuredLatency();
     QVERIFY2(latency > 0 && latency <= 10000, qPrintable(QString("%1 us").arg(latency)));
-    player.reset();
+    player->rest();
+    QTRY_COMPARE_WITH_TIMEOUT(keepAwakeStreams().size(), 0, 2000);
     QTRY_COMPARE_WITH_TIMEOUT(m_server->sinkState(), QString("SUSPENDED"), 5000);
+}
+
+void SoundPlayerServerTest::restsUntilAskedAndOnceNotAskedForItsTime()
+{
+    const QString sound = writeTone("AK.wav", 0.1);
+    auto player = std::make_unique<PulseSoundPlayer>(std::chrono::seconds(1));
+    QTRY_VERIFY_WITH_TIMEOUT(!clientOf(getpid()).isEmpty(), 3000);
+    QTest::qWait(300);
+    QCOMPARE(keepAwakeStreams(), QList<int>());
+
+    player->keepReady();
+    QTRY_COMPARE_WITH_TIMEOUT(keepAwakeStreams().size(), 1, 2000);
+    const QList<int> opened = keepAwakeStreams();
+    // Asked again and again for two and a half times its second: the same stream all along.
+    for (int k = 0; k < 12; ++k) {
+        QTest::qWait(200);
+        player->keepReady();
+    }
+    QCOMPARE(keepAwakeStreams(), opened);
+    QTRY_COMPARE_WITH_TIMEOUT(keepAwakeStreams(), QList<int>(), 3000);
+
+    player->play(sound.toStdString());
+    QTRY_COMPARE_WITH_TIMEOUT(keepAwakeStreams().size(), 1, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(keepAwakeStreams(), QList<int>(), 3000);
 }
 
 void SoundPlayerServerTest::showsItsNameIconAndRoleOnItsClientAndItsPlays()

@@ -87,7 +87,7 @@ struct PulseSoundPlayer::Impl {
         int waiting = 0;
     };
 
-    Impl();
+    explicit Impl(pa_usec_t readyFor);
     ~Impl();
 
     void startContext();
@@ -98,12 +98,15 @@ struct PulseSoundPlayer::Impl {
     bool upload(const std::string& path, Sound& sound, DecodedSound decoded);
     void forget(Sound& sound);
     void playSample(const std::string& sample, int times);
+    void askedForReady();
     void openKeepAwake();
+    void closeKeepAwake();
     void removeStaleSamples();
     void removeSamples();
 
     static void contextChanged(pa_context* context, void* player);
     static void reconnectDue(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* player);
+    static void restDue(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* player);
     static void uploadChanged(pa_stream* stream, void* upload);
     static void sampleListed(pa_context* context, const pa_sample_info* info, int end, void* player);
     static void clientListed(pa_context* context, const pa_client_info* info, int end, void* player);
@@ -115,7 +118,11 @@ struct PulseSoundPlayer::Impl {
     // A context cannot connect twice: each attempt gets a new one.
     pa_context* context = nullptr;
     pa_time_event* reconnectTimer = nullptr;
+    pa_time_event* restTimer = nullptr;
     pa_stream* keepAwake = nullptr;
+    const pa_usec_t readyFor;
+    pa_usec_t lastAskedForReady = 0;
+    bool ready = false;
     std::map<std::string, Sound> sounds;
     std::vector<std::string> samplesMade;
     std::vector<std::pair<std::string, std::string>> playerSamples;  // name and maker, as listed
@@ -126,11 +133,12 @@ struct PulseSoundPlayer::Impl {
     QThreadPool reader;
 };
 
-PulseSoundPlayer::Impl::Impl()
+PulseSoundPlayer::Impl::Impl(pa_usec_t readyFor) : readyFor(readyFor)
 {
     reader.setMaxThreadCount(1);
     startContext();
     reconnectTimer = pa_context_rttime_new(context, PA_USEC_INVALID, reconnectDue, this);
+    restTimer = pa_context_rttime_new(context, PA_USEC_INVALID, restDue, this);
     // Without a server the context fails at once or soon after, and the player tries again later.
     pa_context_connect(context, nullptr, PA_CONTEXT_NOFLAGS, nullptr);
     pa_threaded_mainloop_start(loop);
@@ -145,6 +153,7 @@ PulseSoundPlayer::Impl::~Impl()
             pa_stream_unref(std::exchange(keepAwake, nullptr));
         pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
         api->time_free(reconnectTimer);
+        api->time_free(restTimer);
         pa_context_disconnect(context);
         pa_context_unref(context);
     }
@@ -185,7 +194,8 @@ void PulseSoundPlayer::Impl::connected()
     for (auto& [path, sound] : sounds)
         if (!sound.reading)
             startReading(path, sound);
-    openKeepAwake();
+    if (ready)
+        openKeepAwake();
 }
 
 // What the lost connection held goes with it; its streams fail after this, unheard.
@@ -313,11 +323,35 @@ void PulseSoundPlayer::Impl::playSample(const std::string& sample, int times)
             pa_operation_unref(op);
 }
 
+// The countdown to rest is one timer, moved on only when it comes due: asking again costs no
+// wakeup.
+void PulseSoundPlayer::Impl::askedForReady()
+{
+    lastAskedForReady = pa_rtclock_now();
+    if (!ready) {
+        ready = true;
+        pa_context_rttime_restart(context, restTimer, lastAskedForReady + readyFor);
+    }
+    openKeepAwake();
+}
+
+void PulseSoundPlayer::Impl::restDue(pa_mainloop_api*, pa_time_event*, const timeval*, void* player)
+{
+    Impl& self = *static_cast<Impl*>(player);
+    const pa_usec_t until = self.lastAskedForReady + self.readyFor;
+    if (pa_rtclock_now() < until) {
+        pa_context_rttime_restart(self.context, self.restTimer, until);
+        return;
+    }
+    self.ready = false;
+    self.closeKeepAwake();
+}
+
 // An output left idle for some seconds is suspended by the server, and a sound card woken again
 // takes tens of milliseconds or loses the start of the sound. PipeWire also runs its output in
 // periods as long as its clients let it, up to 2048 frames, and starts a sample at a period's
-// start. A playback stream asking for 10 ms, open while the player is connected and never
-// written to, keeps the output awake and its periods short, and wakes no thread of ours.
+// start. A playback stream asking for 10 ms, never written to, keeps the output awake and its
+// periods short, and wakes no thread of ours; the server's, though, wake for every period.
 void PulseSoundPlayer::Impl::openKeepAwake()
 {
     if (keepAwake || pa_context_get_state(context) != PA_CONTEXT_READY)
@@ -329,6 +363,14 @@ void PulseSoundPlayer::Impl::openKeepAwake()
     keepAwake = pa_stream_new(context, "Изстрели", &spec, nullptr);
     if (keepAwake)
         pa_stream_connect_playback(keepAwake, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr);
+}
+
+void PulseSoundPlayer::Impl::closeKeepAwake()
+{
+    if (!keepAwake)
+        return;
+    pa_stream_disconnect(keepAwake);
+    pa_stream_unref(std::exchange(keepAwake, nullptr));
 }
 
 // The server's cache belongs to no client, and a player that was killed left its samples there.
@@ -405,7 +447,10 @@ void PulseSoundPlayer::Impl::closingTimeUp(pa_mainloop_api*, pa_time_event*, con
     pa_threaded_mainloop_signal(self.loop, 0);
 }
 
-PulseSoundPlayer::PulseSoundPlayer() : m_impl(std::make_unique<Impl>()) {}
+PulseSoundPlayer::PulseSoundPlayer(std::chrono::milliseconds readyFor)
+    : m_impl(std::make_unique<Impl>(static_cast<pa_usec_t>(readyFor.count()) * PA_USEC_PER_MSEC))
+{
+}
 
 PulseSoundPlayer::~PulseSoundPlayer()
 {
@@ -427,6 +472,7 @@ void PulseSoundPlayer::play(const std::string& path)
 {
     Impl& p = *m_impl;
     LoopLock lock(p.loop);
+    p.askedForReady();
     Impl::Sound& sound = p.sounds[path];
     if (sound.held) {
         p.playSample(sound.sample, 1);
@@ -437,4 +483,19 @@ void PulseSoundPlayer::play(const std::string& path)
         ++sound.waiting;
     if (state == PA_CONTEXT_READY && !sound.reading && !sound.upload)
         p.startReading(path, sound);
+}
+
+void PulseSoundPlayer::keepReady()
+{
+    LoopLock lock(m_impl->loop);
+    m_impl->askedForReady();
+}
+
+void PulseSoundPlayer::rest()
+{
+    Impl& p = *m_impl;
+    LoopLock lock(p.loop);
+    p.ready = false;
+    pa_context_rttime_restart(p.context, p.restTimer, PA_USEC_INVALID);
+    p.closeKeepAwake();
 }
