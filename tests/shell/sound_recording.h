@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -79,4 +81,23 @@ inline std::vector<Plateau> plateaus(const std::vector<double>& samples, double 
             start = i;
         }
     return found;
+}
+
+// The recording's magnitude summed over time, in full-scale seconds: what sounds add up to
+// wherever each of them starts. The server may start sounds asked for at the same moment a few
+// milliseconds apart, in two of its mixing blocks, when a busy machine delays it between them.
+inline double area(const std::vector<double>& samples)
+{
+    double sum = 0;
+    for (double sample : samples)
+        sum += std::abs(sample);
+    return sum / SinkRecording::rate;
+}
+
+inline double loudest(const std::vector<Plateau>& heard)
+{
+    double level = 0;
+    for (const Plateau& p : heard)
+        level = std::max(level, std::abs(p.level));
+    return level;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/sound_player.h"
 
+#include <chrono>
 #include <memory>
 
 // The sound player behind the multimedia control, on the PulseAudio sound server (or PipeWire's
@@ -9,13 +10,27 @@
 // in the server's cache; to play it the server only gets its name and mixes it into its output
 // itself, so that sounds overlap, each to its end, with no stream of ours to keep filled. A
 // request returns at once. A file that cannot be played, or no sound server at all, costs only the
-// sound. The samples leave the server's cache when the player closes.
+// sound. A server that goes away (it crashed or was restarted) is looked for again twice a second,
+// and once it is back it gets the sounds again. The samples leave the server's cache when the
+// player closes, and those that a killed player left there go when the next one connects.
 class PulseSoundPlayer : public SoundPlayer {
 public:
-    PulseSoundPlayer();
+    // `readyFor`: how long the output stays ready after the last keepReady() or play().
+    explicit PulseSoundPlayer(std::chrono::milliseconds readyFor = std::chrono::seconds(30));
     ~PulseSoundPlayer() override;
 
+    // Plays the sound, and keeps the output ready as keepReady() does.
     void play(const std::string& path) override;
+
+    // Keeps the output ready for a shot for the next 30 seconds: awake (a sound card that the
+    // server suspended takes tens of milliseconds to wake, or loses the start of the sound) and
+    // in short periods. For whenever a shot may come soon, such as every movement of the pointer
+    // over the range view: it never waits for the server, and costs next to nothing when called
+    // hundreds of times a second. Until it or play() is first called the output rests.
+    void keepReady();
+    // Lets the output rest at once, until the next keepReady() or play(): for when no shot can
+    // come, such as while the main window is minimised.
+    void rest();
 
 private:
     struct Impl;
