@@ -8,6 +8,11 @@ class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const std::string& path) = 0;
+    // Hints from the screen: a shot may come soon (the pointer moves over the range view), or none
+    // can (the main window is minimised). A player that keeps its output awake for quick shots
+    // lets it rest between them.
+    virtual void keepReady() {}
+    virtual void rest() {}
 };
 
 // The multimedia control as the logic uses it: a file name, then the command word "Sound".

@@ -18,7 +18,7 @@ struct ShellRig {
 
     RecordingSoundPlayer sounds;
     Simulator s{testPictures(), sounds, "/opt/стрелбище"};
-    Shell shell{s};
+    Shell shell{s, sounds};
 
     QWidget& view() { return *windowNamed(QStringLiteral("f")); }
     QWidget& child(const char* name) { return childNamed(view(), QString::fromUtf8(name)); }

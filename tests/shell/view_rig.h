@@ -57,6 +57,7 @@ private:
         return {
             .resized = [this](int width) { outerWidths.push_back(width); },
             .closed = [this] { ++unloads; },
+            .minimised = [] {},
             .controls =
                 {
                     .pressed =

@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     const auto application = openApplication(argc, argv);
     PulseSoundPlayer player;
     Simulator s(loadScenePictures(), player, QCoreApplication::applicationDirPath().toStdString());
-    Shell shell(s);
+    Shell shell(s, player);
     shell.start();
     return application->exec();
 }

@@ -113,3 +113,10 @@ void MainWindowView::closeEvent(QCloseEvent* event)
     m_intents.closed();
     event->accept();
 }
+
+void MainWindowView::changeEvent(QEvent* event)
+{
+    CentredWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        m_intents.minimised();
+}

@@ -19,6 +19,7 @@ class QPushButton;
 struct MainWindowIntents {
     std::function<void(int outerWidth)> resized;
     std::function<void()> closed;
+    std::function<void()> minimised;
     ControlIntents controls;
     RangeIntents range;
 };
@@ -37,6 +38,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void reportOuterWidth();

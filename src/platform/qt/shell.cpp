@@ -37,8 +37,9 @@ private:
     const bool m_first;
 };
 
-Shell::Shell(Simulator& s)
+Shell::Shell(Simulator& s, SoundPlayer& player)
     : m_s(s)
+    , m_player(player)
     , m_clock([this] { Event tick(*this); })
     , m_main(s.f, mainWindowIntents())
     , m_target(s.proverka, targetWindowIntents())
@@ -60,6 +61,7 @@ MainWindowIntents Shell::mainWindowIntents()
                 m_s.f.Unload();
                 QCoreApplication::quit();
             },
+        .minimised = [this] { m_player.rest(); },
         .controls =
             {
                 .pressed =
@@ -78,6 +80,7 @@ MainWindowIntents Shell::mainWindowIntents()
                 .movedPointer =
                     [this](int b, int sh, float x, float y) {
                         Event e(*this);
+                        m_player.keepReady();
                         m_s.f.Основа.mouseMove(b, sh, x, y);
                     },
                 .pressedButton =

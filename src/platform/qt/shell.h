@@ -6,6 +6,7 @@
 #include "platform/qt/timer_driver.h"
 
 class Simulator;
+class SoundPlayer;
 
 // The system on the screen, and the one place where what the user does meets the core: each view
 // reports what the user did to which control, and the shell raises that control's event, which
@@ -14,7 +15,7 @@ class Simulator;
 // the model, and the alarm is set for the next deadline.
 class Shell {
 public:
-    explicit Shell(Simulator& s);
+    Shell(Simulator& s, SoundPlayer& player);
 
     // The program's start-up, with the main window's outer width as it opens.
     void start();
@@ -27,6 +28,7 @@ private:
     void sync();
 
     Simulator& m_s;
+    SoundPlayer& m_player;
     TimerDriver m_clock;
     MainWindowView m_main;
     TargetWindowView m_target;

@@ -27,10 +27,10 @@ public:
     // in short periods. For whenever a shot may come soon, such as every movement of the pointer
     // over the range view: it never waits for the server, and costs next to nothing when called
     // hundreds of times a second. Until it or play() is first called the output rests.
-    void keepReady();
+    void keepReady() override;
     // Lets the output rest at once, until the next keepReady() or play(): for when no shot can
     // come, such as while the main window is minimised.
-    void rest();
+    void rest() override;
 
 private:
     struct Impl;
