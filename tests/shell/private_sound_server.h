@@ -5,8 +5,13 @@
 #include <QStringList>
 #include <QTest>
 
-// A PulseAudio of one test's own, with a null sink that the server suspends after one idle second,
-// for checks of what a client leaves on its server. Stopped with the object.
+#include <signal.h>
+
+#include <algorithm>
+
+// A sound server of one test's own (tests/support/serve_private_sound.sh, of the kind the suite
+// runs on), with a null sink that the server suspends after one idle second, for checks of what a
+// client leaves on its server. Stopped with the object.
 class PrivateSoundServer {
 public:
     // A sink input or a client as the server lists it.
@@ -15,33 +20,32 @@ public:
         QMap<QString, QString> properties;
     };
 
-    explicit PrivateSoundServer(const QString& folder) : m_folder(folder), m_address("unix:" + folder + "/pulse-native")
+    explicit PrivateSoundServer(const QString& folder) : m_address("unix:" + folder + "/pulse-native")
     {
-        start();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PRIVATE_SOUND_SERVER_SUSPEND_AFTER", "1");
+        m_server.setProcessEnvironment(environment);
+        m_server.start("bash", {PRIVATE_SOUND_SERVER_SCRIPT, folder, "private"});
+        waitUntilReady();
     }
     ~PrivateSoundServer()
     {
         m_server.terminate();
-        m_server.waitForFinished(3000);
+        m_server.waitForFinished(10000);
     }
 
-    // Starts the server again after kill(), on the same socket.
-    void start()
-    {
-        m_server.start("pulseaudio",
-                       {"--daemonize=no", "-n", "--exit-idle-time=-1", "--realtime=no", "--high-priority=no",
-                        "--use-pid-file=no", "--load=module-null-sink sink_name=private norewinds=1",
-                        "--load=module-native-protocol-unix socket=" + m_folder + "/pulse-native auth-anonymous=1",
-                        "--load=module-suspend-on-idle timeout=1"});
-        for (int k = 0; k < 100 && m_server.state() != QProcess::NotRunning && !running(); ++k)
-            QTest::qWait(100);
-    }
     // Ends the server as a crash does: its clients are cut off, its socket is left behind and its
     // sample cache is lost.
     void kill()
     {
-        m_server.kill();
-        m_server.waitForFinished(3000);
+        ::kill(static_cast<pid_t>(m_server.processId()), SIGUSR1);
+        QTRY_VERIFY_WITH_TIMEOUT(!running(), 5000);
+    }
+    // Starts the server again after kill(), on the same socket.
+    void start()
+    {
+        ::kill(static_cast<pid_t>(m_server.processId()), SIGUSR2);
+        waitUntilReady();
     }
 
     QString address() const { return m_address; }
@@ -49,12 +53,25 @@ public:
 
     // The null sink's state as pactl names it: RUNNING, IDLE or SUSPENDED.
     QString sinkState() { return pactl({"list", "short", "sinks"}).section('\t', 4).trimmed(); }
-    // The latency the null sink is set to, the shortest its clients ask for, in microseconds.
+    // The latency the output runs at, in microseconds: on PulseAudio the null sink's, the shortest
+    // its clients ask for; PipeWire lists none for the sink, and its graph runs at the shortest
+    // latency its streams ask for.
     int configuredLatency()
     {
         const QString sinks = pactl({"list", "sinks"});
         const qsizetype at = sinks.indexOf("configured ");
-        return at < 0 ? -1 : sinks.mid(at + 11).section(' ', 0, 0).toInt();
+        const int configured = at < 0 ? -1 : sinks.mid(at + 11).section(' ', 0, 0).toInt();
+        if (configured != 0)
+            return configured;
+        int shortest = -1;
+        for (const Listed& input : list("sink-inputs")) {
+            const QStringList asked = input.properties.value("node.latency").split('/');
+            if (asked.size() == 2 && asked[1].toInt() > 0) {
+                const int latency = static_cast<int>(asked[0].toLongLong() * 1000000 / asked[1].toInt());
+                shortest = shortest < 0 ? latency : std::min(shortest, latency);
+            }
+        }
+        return shortest;
     }
     QStringList sampleNames()
     {
@@ -91,7 +108,13 @@ public:
     }
 
 private:
-    QString m_folder;
+    void waitUntilReady()
+    {
+        while (m_server.state() != QProcess::NotRunning && !m_server.canReadLine())
+            m_server.waitForReadyRead(20000);
+        m_server.readLine();
+    }
+
     QString m_address;
     QProcess m_server;
 };

@@ -45,11 +45,12 @@ private:
                 return client.properties;
         return {};
     }
-    // The properties of the voice playing a sample, or none while it does not play.
+    // The properties of the voice playing a sample, or none while it does not play: PulseAudio
+    // names the sample in event.id, PipeWire in media.name.
     QMap<QString, QString> playing(const QString& sample)
     {
         for (const PrivateSoundServer::Listed& input : m_server->list("sink-inputs"))
-            if (input.properties.value("event.id") == sample)
+            if (input.properties.value("event.id") == sample || input.properties.value("media.name") == sample)
                 return input.properties;
         return {};
     }

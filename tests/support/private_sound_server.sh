@@ -9,7 +9,9 @@
 #                                            user's) has the sink SINK
 #   private_sound_server_stop                stops what was started
 # What cannot start is stopped again, with one line on standard error, and the function returns 1.
-# STRELBISHTE_SOUND_SERVER names the kind of server, pulseaudio (the default) so far the only one.
+# STRELBISHTE_SOUND_SERVER names the kind of server: pulseaudio (the default) or pipewire. With
+# PRIVATE_SOUND_SERVER_SUSPEND_AFTER set to a number of seconds the sink is suspended once idle for
+# that long, as a desktop's is; without it, never.
 # A kind is a function private_sound_server_start_KIND FOLDER SINK SOCKET that starts its
 # processes with session_start, adding their pids to PRIVATE_SOUND_SERVER_PIDS, the one that
 # serves PulseAudio's protocol on SOCKET last; the program and the tests speak only that protocol.
@@ -30,8 +32,42 @@ private_sound_server_start_pulseaudio() {
     pulseaudio --daemonize=no --exit-idle-time=-1 -n --realtime=no --high-priority=no \
     --use-pid-file=no --log-target=stderr \
     --load="module-null-sink sink_name=$sink norewinds=1" \
-    --load="module-native-protocol-unix socket=$socket auth-anonymous=1"
+    --load="module-native-protocol-unix socket=$socket auth-anonymous=1" \
+    ${PRIVATE_SOUND_SERVER_SUSPEND_AFTER:+--load="module-suspend-on-idle timeout=$PRIVATE_SOUND_SERVER_SUSPEND_AFTER"}
   PRIVATE_SOUND_SERVER_PIDS+=("$SESSION_PID")
+}
+
+# PipeWire with its session manager and its PulseAudio server, in a runtime, configuration and
+# state folder of their own and on a session bus of their own, which WirePlumber cannot do without;
+# the null sink is loaded through the PulseAudio server once it answers. The graph runs at the
+# shot sounds' rate, as PulseAudio's null sink does, so that what is recorded is what was played,
+# not what two resamplings make of it; and in periods no shorter than the 256 frames that its
+# PulseAudio server gives a client at its usual 48 kHz: at 44.1 kHz it would allow 128, too short
+# for its sample playback, which then drops a period now and then.
+private_sound_server_start_pipewire() {
+  local folder=$1 sink=$2 socket=$3
+  local home=$folder/pipewire
+  mkdir -p -m 700 "$home" "$home/runtime" "$home/state" "$home/config/pipewire/pipewire.conf.d" \
+    "$home/config/pipewire/pipewire-pulse.conf.d"
+  echo 'context.properties = { default.clock.rate = 44100 default.clock.allowed-rates = [ 44100 ] default.clock.min-quantum = 256 }' \
+    >"$home/config/pipewire/pipewire.conf.d/rate.conf"
+  printf 'pulse.properties = { server.address = [ "unix:%s" ] }\n' "$socket" \
+    >"$home/config/pipewire/pipewire-pulse.conf.d/socket.conf"
+  local environment=(env XDG_RUNTIME_DIR="$home/runtime" PIPEWIRE_RUNTIME_DIR="$home/runtime"
+    XDG_CONFIG_HOME="$home/config" XDG_STATE_HOME="$home/state" DBUS_SESSION_BUS_ADDRESS="unix:path=$home/bus")
+  session_start "$folder/dbus.log" dbus-daemon --session --nofork --nopidfile --address="unix:path=$home/bus"
+  PRIVATE_SOUND_SERVER_PIDS+=("$SESSION_PID")
+  session_wait_for 50 "$SESSION_PID" test -S "$home/bus" || return 0
+  session_start "$folder/pipewire-core.log" "${environment[@]}" pipewire
+  PRIVATE_SOUND_SERVER_PIDS+=("$SESSION_PID")
+  session_wait_for 50 "$SESSION_PID" test -S "$home/runtime/pipewire-0" || return 0
+  session_start "$folder/wireplumber.log" "${environment[@]}" wireplumber
+  PRIVATE_SOUND_SERVER_PIDS+=("$SESSION_PID")
+  session_start "$folder/pipewire.log" "${environment[@]}" pipewire-pulse
+  PRIVATE_SOUND_SERVER_PIDS+=("$SESSION_PID")
+  session_wait_for 50 "$SESSION_PID" env PULSE_SERVER="unix:$socket" pactl info || return 0
+  PULSE_SERVER="unix:$socket" pactl load-module module-null-sink sink_name="$sink" rate=44100 \
+    sink_properties="session.suspend-timeout-seconds=${PRIVATE_SOUND_SERVER_SUSPEND_AFTER:-0}" >/dev/null 2>&1 || true
 }
 
 private_sound_server_start() {
