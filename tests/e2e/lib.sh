@@ -81,6 +81,19 @@ program_running() {
   [[ -n $E2E_PROGRAM_PID ]] && kill -0 "$E2E_PROGRAM_PID" 2>/dev/null
 }
 
+# Why the program still runs after it was asked to close: whether its main window is still shown
+# (the close went to another window) or gone (the program hangs on its way out), and then where
+# its threads stand, when gdb is at hand.
+why_still_running() {
+  if [[ -n $(find_windows "$MAIN_CAPTION") ]]; then
+    echo "its main window is still shown"
+    return
+  fi
+  echo "its main window is gone"
+  command -v gdb >/dev/null &&
+    gdb -batch -p "$E2E_PROGRAM_PID" -ex 'thread apply all bt 12' 2>/dev/null | grep -E '^(Thread|#)'
+}
+
 stop_program() {
   [[ -n $E2E_PROGRAM_PID ]] || return 0
   kill -TERM "$E2E_PROGRAM_PID" 2>/dev/null

@@ -58,7 +58,7 @@ expect_clean_exit() {
     program_running || break
     sleep 0.05
   done
-  program_running && fail "$1: the program still runs 5 s after its window was closed"
+  program_running && fail "$1: the program still runs 5 s after its window was closed: $(why_still_running)"
   wait "$E2E_PROGRAM_PID"
   status=$?
   E2E_CLOSING_MS=$((($(date +%s%N) - E2E_CLOSE_ASKED) / 1000000))
