@@ -18,12 +18,22 @@ std::string points(int n)
     return wholeNumber(n) + (n == 1 ? " точка" : " точки");
 }
 
+std::string centringSettings(const SuggestedSettings& s)
+{
+    return "Поставете странична поправка " + wholeNumber(s.windage) + " и поправка по височина " +
+           wholeNumber(s.elevation) + ": с тях групата отива в центъра.";
+}
+
 }  // namespace
 
 std::string coachAdvice(const CoachFigures& f)
 {
     const LostPoints& lost = f.lost;
     const int most = std::max({lost.hold, lost.alignment, lost.settings});
+    const int missedTens = 10 * f.shots - f.points;
+    if (most <= 0 && missedTens > 0)
+        return "Поотделно задържането, мушката и поправките не са ви отнели точки, но заедно са отнели " +
+               points(missedTens) + ". " + centringSettings(f.suggested);
     if (most <= 0)
         return "Задържането, мушката и поправките не са ви отнели нито една точка. Стреляйте все така.";
     if (lost.hold == most && f.meanHold && f.meanHold->traceLast200ms > pressTraceLimit)
@@ -38,9 +48,9 @@ std::string coachAdvice(const CoachFigures& f)
     if (lost.alignment == most)
         return "Мушката е отнела " + points(lost.alignment) + ": при изстрела е стояла средно на " +
                oneDecimal(f.meanBladeOffset) +
-               " пиксела от средата на прореза, където я отмества люлеенето. Натискайте, докато мушката е в "
-               "средата: до половин секунда след последното помръдване, преди люлеенето да започне.";
-    return "Поправките са отнели " + points(lost.settings) + ". Поставете странична поправка " +
-           wholeNumber(f.suggested.windage) + " и поправка по височина " + wholeNumber(f.suggested.elevation) +
-           ": с тях групата отива в центъра.";
+               " пиксела от средата на прореза, където я отмества люлеенето. Натискайте до половин секунда след "
+               "последното помръдване, преди люлеенето да започне, или поставете странична поправка " +
+               wholeNumber(f.suggested.windage) + " и поправка по височина " + wholeNumber(f.suggested.elevation) +
+               ", с които групата отива в центъра.";
+    return "Поправките са отнели " + points(lost.settings) + ". " + centringSettings(f.suggested);
 }

@@ -24,6 +24,7 @@ CoachFigures coachFigures(const std::vector<LoggedShot>& shots)
     HoldFigures holdSum;
     int withHold = 0;
     for (const LoggedShot& shot : shots) {
+        f.points += shot.mark.points;
         const LostPoints lost = lostPoints(shot);
         f.lost.hold += lost.hold;
         f.lost.alignment += lost.alignment;

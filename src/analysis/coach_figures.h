@@ -8,12 +8,13 @@
 #include <optional>
 #include <vector>
 
-// What the coach reads of a series: what each fault cost it in all; the means of the hold figures
+// What the coach reads of a series: its points; what each fault cost it in all; the means of the hold figures
 // over the shots that have them; where the hold put the shots on average and how far it scattered
 // them about that; how far the blade stood from the middle of the notch at the shots; and the
 // settings that would have centred the group.
 struct CoachFigures {
     int shots = 0;
+    int points = 0;
     LostPoints lost;
     std::optional<HoldFigures> meanHold;
     FacePoint meanHoldPoint;     // mm, the mean of the shots' hold parts

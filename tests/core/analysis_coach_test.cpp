@@ -45,6 +45,7 @@ TEST(CoachFigures, TotalsOfTheLostPointsAndMeansOverTheSeries)
         shot(0, 0, 8, 4, {}),
     });
     EXPECT_EQ(f.shots, 3);
+    EXPECT_EQ(f.points, 7 + 8 + 8);
     EXPECT_EQ(f.lost.hold, 1 + 1 + 0);
     EXPECT_EQ(f.lost.alignment, 1 + 0 + 0);
     EXPECT_EQ(f.lost.settings, 0 + 0 + 2);
@@ -70,6 +71,7 @@ CoachFigures lostToFaults(int hold, int alignment, int settings)
 {
     CoachFigures f;
     f.shots = 10;
+    f.points = 88;
     f.lost = {hold, alignment, settings};
     f.meanHold = HoldFigures{40, 12, 30, 8.5};
     f.meanHoldPoint = {1.24, -3.46};
@@ -79,10 +81,20 @@ CoachFigures lostToFaults(int hold, int alignment, int settings)
     return f;
 }
 
-TEST(CoachAdvice, NothingLostWhenNoFaultCostAPoint)
+TEST(CoachAdvice, NothingLostWhenNoFaultCostAPointAndEveryShotWasATen)
 {
-    const std::string advice = coachAdvice(lostToFaults(0, -1, 0));
+    CoachFigures f = lostToFaults(0, -1, 0);
+    f.points = 100;
+    const std::string advice = coachAdvice(f);
     EXPECT_TRUE(says(advice, "не са ви отнели нито една точка")) << advice;
+}
+
+TEST(CoachAdvice, FaultsThatCostNothingAloneButMissedTensTogetherWantTheCentringSettings)
+{
+    // 10 shots, 88 points: 12 short of ten tens.
+    const std::string advice = coachAdvice(lostToFaults(0, -1, 0));
+    EXPECT_TRUE(says(advice, "но заедно са отнели 12 точки")) << advice;
+    EXPECT_TRUE(says(advice, "странична поправка 4 и поправка по височина −2")) << advice;
 }
 
 TEST(CoachAdvice, TheHoldWithItsMeanPointAndSpread)
