@@ -42,12 +42,17 @@ double ringRadius(int points)
     return rings.at(static_cast<std::size_t>(points - 1)).radius;
 }
 
+int ringPoints(double distance)
+{
+    int points = 0;
+    for (const Ring& ring : rings)
+        if (distance < ring.radius)
+            points = ring.points;
+    return points;
+}
+
 void otklonenie(Simulator& s, const Control& mark)
 {
-    s.shotScore = 0;
-    const double d = markDistance(mark.Left, mark.Top);
-    for (const Ring& ring : rings)
-        if (d < ring.radius)
-            s.shotScore = ring.points;
+    s.shotScore = ringPoints(markDistance(mark.Left, mark.Top));
     s.seriesScore += s.shotScore;
 }

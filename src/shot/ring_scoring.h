@@ -9,5 +9,7 @@ double markDistance(float left, float top);
 // The radius of the ring that scores `points` (1 to 10): a shot nearer than it scores at least
 // that many.
 double ringRadius(int points);
+// The points of a shot at `distance` mm from the centre, 0 outside every ring.
+int ringPoints(double distance);
 
 void otklonenie(Simulator& s, const Control& mark);

@@ -35,8 +35,12 @@ void ShotLog::scored(Millis time, const SightReading& sights, const Control& mar
     LoggedShot shot{{mark.Left, mark.Top, points}, time, sights, {}};
     for (std::size_t n = 0; n < m_aim.size(); ++n) {
         const AimSample& sample = m_aim[(m_aimStart + n) % m_aim.size()];
-        if (sample.time >= time - traceSpan && sample.time <= time)
-            shot.aim.push_back(sample);
+        if (sample.time > time)
+            break;
+        // A frame from before the span stays only while it is the one in force at the span's start.
+        if (sample.time <= time - traceSpan)
+            shot.aim.clear();
+        shot.aim.push_back(sample);
     }
     m_series.push_back(std::move(shot));
     ++m_revision;

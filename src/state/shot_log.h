@@ -38,13 +38,14 @@ struct LoggedShot {
     MarkedShot mark;
     Millis time = 0;
     SightReading sights;
-    std::vector<AimSample> aim;  // the frames of the traceSpan before the shot, oldest first
+    // The frames of the traceSpan before the shot, oldest first, from the one in force at its start.
+    std::vector<AimSample> aim;
 };
 
 // The record the shot analysis reads, kept in memory for the run: the scored shots of the series,
 // each with what it read and the frames of aim before it, and the marks of the series that
-// series resets have ended. The frames of aim are kept for the last traceSpan, and no more than
-// aimCapacity of them, whatever the pointer does.
+// series resets have ended. The frames of aim are kept for the last traceSpan, with the one in
+// force at its start, and no more than aimCapacity of them, whatever the pointer does.
 class ShotLog {
 public:
     static constexpr Millis traceSpan = 2000;

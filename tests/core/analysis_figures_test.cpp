@@ -1,3 +1,4 @@
+#include "analysis/face_scoring.h"
 #include "analysis/figure_text.h"
 #include "analysis/series_figures.h"
 #include "harness.h"
@@ -50,6 +51,8 @@ void expectPartsAddUp(const LoggedShot& shot)
     const FacePoint landing = landingPoint(shot.mark);
     EXPECT_NEAR(p.hold.x + p.alignment.x + p.settings.x, landing.x, 0.01);
     EXPECT_NEAR(p.hold.y + p.alignment.y + p.settings.y, landing.y, 0.5 + 0.01);
+    const FacePoint sum{p.hold.x + p.alignment.x + p.settings.x, p.hold.y + p.alignment.y + p.settings.y};
+    EXPECT_EQ(pointsAt(sum), shot.mark.points);
 }
 
 TEST(LandingParts, AddUpToTheLandingPointOfAimedSwayedAndRaisedShots)

@@ -24,6 +24,20 @@ TEST(ShotLog, AShotKeepsTheAimOfTheTwoSecondsUpToIt)
     EXPECT_EQ(aim.back().sights.mm1Left, 3000.0f);
 }
 
+TEST(ShotLog, AShotKeepsTheFrameInForceWhenItsTwoSecondsBegin)
+{
+    ShotLog log;
+    log.aimed(0, readingNumber(0));
+    log.aimed(100, readingNumber(100));
+    log.aimed(2600, readingNumber(2600));
+    log.scored(3000, {}, Control{}, 7);
+    // From 1000 to 2600 the sights stood where the frame at 100 put them.
+    const std::vector<AimSample>& aim = log.series().at(0).aim;
+    ASSERT_EQ(aim.size(), 2u);
+    EXPECT_EQ(aim[0].time, 100);
+    EXPECT_EQ(aim[1].time, 2600);
+}
+
 TEST(ShotLog, KeepsNoMoreAimThanItsCapacityWhateverThePointerDoes)
 {
     ShotLog log;

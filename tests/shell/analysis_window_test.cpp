@@ -1,8 +1,15 @@
+#include "analysis/coach_advice.h"
+#include "analysis/coach_figures.h"
+#include "analysis/figure_text.h"
 #include "found_widgets.h"
 #include "harness.h"
 #include "platform/qt/analysis_window_view.h"
+#include "platform/rounding.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
 #include <QTableWidget>
@@ -42,6 +49,7 @@ class AnalysisWindowTest : public QObject {
 private slots:
     void opensCentredInFrontAndOnlyHidesOnClose();
     void tenShotsFillTheTableAndAResetStartsAnEmptySeries();
+    void theCoachsFiguresAreReadUnderTheirCaptions();
 };
 
 void AnalysisWindowTest::opensCentredInFrontAndOnlyHidesOnClose()
@@ -78,7 +86,7 @@ void AnalysisWindowTest::tenShotsFillTheTableAndAResetStartsAnEmptySeries()
 
     QTableWidget& shots = rig.table("shots");
     QCOMPARE(shots.rowCount(), 10);
-    QCOMPARE(shots.columnCount(), 11);
+    QCOMPARE(shots.columnCount(), 18);
     const QString points = QString::fromStdString(rig.h.s.f.i(10).text());
     QCOMPARE(rig.cell("shots", 9, 0), QStringLiteral("10"));
     QCOMPARE(rig.cell("shots", 9, 1), points);
@@ -98,6 +106,51 @@ void AnalysisWindowTest::tenShotsFillTheTableAndAResetStartsAnEmptySeries()
     QCOMPARE(rig.cell("earlier", 0, 0), QStringLiteral("10"));
     QCOMPARE(rig.cell("earlier", 0, 1), total);
     QCOMPARE(rig.cell("earlier", 0, 3), groupSize);
+}
+
+void AnalysisWindowTest::theCoachsFiguresAreReadUnderTheirCaptions()
+{
+    AnalysisRig rig;
+    rig.h.s.f.BAVNA.click();
+    rig.h.s.f.Analysis.click();
+    rig.view.sync();
+    for (int k = 0; k < 3; ++k)
+        rig.fireAimedShot(k);
+    rig.h.advanceBy(700);
+    rig.fireAimedShot(3);  // after a sway tick, at the frame of a move
+
+    QTableWidget& shots = rig.table("shots");
+    QStringList captions;
+    for (int column = 11; column < shots.columnCount(); ++column)
+        captions << shots.horizontalHeaderItem(column)->text();
+    QCOMPARE(captions, (QStringList{QStringLiteral("Загубени от\nзадържане"), QStringLiteral("Загубени от\nмушка"),
+                                    QStringLiteral("Загубени от\nпоправки"), QStringLiteral("Следа 1 s,\nмм"),
+                                    QStringLiteral("Следа 0,2 s,\nмм"), QStringLiteral("В десетката\n1 s, %"),
+                                    QStringLiteral("Очаквани\nточки 1 s")}));
+
+    const LoggedShot& fourth = rig.h.s.shotLog.series().at(3);
+    const LostPoints lost = lostPoints(fourth);
+    const std::optional<HoldFigures> hold = holdFigures(fourth);
+    QVERIFY(hold);
+    const QStringList spoken{
+        QStringLiteral("Загубени от задържане: ") + QString::fromStdString(wholeNumber(lost.hold)),
+        QStringLiteral("Загубени от мушка: ") + QString::fromStdString(wholeNumber(lost.alignment)),
+        QStringLiteral("Загубени от поправки: ") + QString::fromStdString(wholeNumber(lost.settings)),
+        QStringLiteral("Следа 1 s, мм: ") + QString::fromStdString(oneDecimal(hold->traceLastSecond)),
+        QStringLiteral("Следа 0,2 s, мм: ") + QString::fromStdString(oneDecimal(hold->traceLast200ms)),
+        QStringLiteral("В десетката 1 s, %: ") + QString::fromStdString(wholeNumber(roundHalfEven(hold->tenPercent))),
+        QStringLiteral("Очаквани точки 1 s: ") + QString::fromStdString(oneDecimal(hold->expectedPoints)),
+    };
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(&shots)->tableInterface();
+    QVERIFY(table);
+    for (int n = 0; n < spoken.size(); ++n)
+        QCOMPARE(table->cellAt(3, 11 + n)->text(QAccessible::Name), spoken[n]);
+
+    const QString advice = QString::fromStdString(coachAdvice(coachFigures(rig.h.s.shotLog.series())));
+    QLabel& adviceLabel = childNamed<QLabel>(*rig.window(), QStringLiteral("advice"));
+    QCOMPARE(adviceLabel.text(), advice);
+    QVERIFY(adviceLabel.wordWrap());
+    QCOMPARE(adviceLabel.accessibleName(), QStringLiteral("Съвет: ") + advice);
 }
 
 QTEST_MAIN(AnalysisWindowTest)

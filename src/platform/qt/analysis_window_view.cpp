@@ -1,10 +1,15 @@
 #include "platform/qt/analysis_window_view.h"
 
+#include "analysis/coach_advice.h"
+#include "analysis/coach_figures.h"
 #include "analysis/figure_text.h"
+#include "analysis/hold_figures.h"
+#include "analysis/lost_points.h"
 #include "analysis/series_figures.h"
 #include "platform/form.h"
 #include "platform/qt/analysis_target_widget.h"
 #include "platform/qt/centred_window.h"
+#include "platform/rounding.h"
 #include "state/shot_log.h"
 
 #include <QFormLayout>
@@ -24,9 +29,23 @@ QString figure(double value)
     return QString::fromStdString(oneDecimal(value));
 }
 
+QString whole(int value)
+{
+    return QString::fromStdString(wholeNumber(value));
+}
+
 QString point(FacePoint p)
 {
     return QStringLiteral("X %1   Y %2").arg(figure(p.x), figure(p.y));
+}
+
+// The hold figures of a shot in the table's order, or empty cells for a shot with no aim logged.
+QStringList holdCells(const std::optional<HoldFigures>& f)
+{
+    if (!f)
+        return {QString(), QString(), QString(), QString()};
+    return {figure(f->traceLastSecond), figure(f->traceLast200ms), whole(roundHalfEven(f->tenPercent)),
+            figure(f->expectedPoints)};
 }
 
 QTableWidget* table(QWidget* parent, const char* name, const QString& spokenName, const QStringList& headers)
@@ -43,11 +62,15 @@ QTableWidget* table(QWidget* parent, const char* name, const QString& spokenName
     return t;
 }
 
+// A screen reader reads each cell under its column's caption.
 void setRow(QTableWidget& t, int row, const QStringList& cells)
 {
     for (int column = 0; column < cells.size(); ++column) {
         auto* item = new QTableWidgetItem(cells[column]);
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        const QString caption = t.horizontalHeaderItem(column)->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+        item->setData(Qt::AccessibleTextRole,
+                      cells[column].isEmpty() ? caption : caption + QStringLiteral(": ") + cells[column]);
         t.setItem(row, column, item);
     }
 }
@@ -112,11 +135,14 @@ void AnalysisWindowView::make()
     m_widget->setAttribute(Qt::WA_QuitOnClose, false);
 
     m_target = new AnalysisTargetWidget(m_widget);
-    m_shots = table(m_widget, "shots", QStringLiteral("Изстрели от серията"),
-                    {QStringLiteral("№"), QStringLiteral("Точки"), QStringLiteral("Десетични"),
-                     QStringLiteral("Попадение\nX"), QStringLiteral("Попадение\nY"), QStringLiteral("Задържане\nX"),
-                     QStringLiteral("Задържане\nY"), QStringLiteral("Мушка\nX"), QStringLiteral("Мушка\nY"),
-                     QStringLiteral("Поправки\nX"), QStringLiteral("Поправки\nY")});
+    m_shots = table(
+        m_widget, "shots", QStringLiteral("Изстрели от серията"),
+        {QStringLiteral("№"), QStringLiteral("Точки"), QStringLiteral("Десетични"), QStringLiteral("Попадение\nX"),
+         QStringLiteral("Попадение\nY"), QStringLiteral("Задържане\nX"), QStringLiteral("Задържане\nY"),
+         QStringLiteral("Мушка\nX"), QStringLiteral("Мушка\nY"), QStringLiteral("Поправки\nX"),
+         QStringLiteral("Поправки\nY"), QStringLiteral("Загубени от\nзадържане"), QStringLiteral("Загубени от\nмушка"),
+         QStringLiteral("Загубени от\nпоправки"), QStringLiteral("Следа 1 s,\nмм"), QStringLiteral("Следа 0,2 s,\nмм"),
+         QStringLiteral("В десетката\n1 s, %"), QStringLiteral("Очаквани\nточки 1 s")});
     QObject::connect(m_shots, &QTableWidget::itemSelectionChanged, m_widget, [this] { showChosenShot(); });
     m_earlier = table(m_widget, "earlier", QStringLiteral("По-ранни серии"),
                       {QStringLiteral("Изстрели"), QStringLiteral("Точки"), QStringLiteral("Десетични"),
@@ -128,11 +154,26 @@ void AnalysisWindowView::make()
     m_meanPoint = figureRow(*figures, "meanPoint", QStringLiteral("Средна точка на попадение, мм"));
     m_groupSize = figureRow(*figures, "groupSize", QStringLiteral("Група, мм"));
     m_suggested = figureRow(*figures, "suggested", QStringLiteral("Поправки за центъра"));
+    auto* coach = new QFormLayout;
+    m_lostToHold = figureRow(*coach, "lostToHold", QStringLiteral("Загубени от задържане"));
+    m_lostToAlignment = figureRow(*coach, "lostToAlignment", QStringLiteral("Загубени от мушка"));
+    m_lostToSettings = figureRow(*coach, "lostToSettings", QStringLiteral("Загубени от поправки"));
+    m_meanTraceSecond = figureRow(*coach, "meanTraceSecond", QStringLiteral("Средна следа 1 s, мм"));
+    m_meanTracePress = figureRow(*coach, "meanTracePress", QStringLiteral("Средна следа 0,2 s, мм"));
+    m_meanTenPercent = figureRow(*coach, "meanTenPercent", QStringLiteral("Средно в десетката 1 s, %"));
+    m_meanExpected = figureRow(*coach, "meanExpected", QStringLiteral("Средно очаквани точки 1 s"));
+    auto* advice = new QFormLayout;
+    m_advice = figureRow(*advice, "advice", QStringLiteral("Съвет"));
+    m_advice.value->setWordWrap(true);
+    auto* seriesFigures = new QHBoxLayout;
+    seriesFigures->addLayout(figures);
+    seriesFigures->addLayout(coach);
 
     auto* side = new QVBoxLayout;
     side->addWidget(new QLabel(QStringLiteral("Серия")));
     side->addWidget(m_shots, 3);
-    side->addLayout(figures);
+    side->addLayout(seriesFigures);
+    side->addLayout(advice);
     side->addWidget(new QLabel(QStringLiteral("По-ранни серии")));
     side->addWidget(m_earlier, 1);
     auto* whole = new QHBoxLayout(m_widget);
@@ -150,11 +191,13 @@ void AnalysisWindowView::showSeries()
         const LoggedShot& shot = series[n];
         const FacePoint landing = landingPoint(shot.mark);
         const LandingParts parts = landingParts(shot.sights);
+        const LostPoints lost = lostPoints(shot);
         setRow(*m_shots, static_cast<int>(n),
-               {QString::number(n + 1), QString::number(shot.mark.points), figure(decimalScore(shot.mark)),
-                figure(landing.x), figure(landing.y), figure(parts.hold.x), figure(parts.hold.y),
-                figure(parts.alignment.x), figure(parts.alignment.y), figure(parts.settings.x),
-                figure(parts.settings.y)});
+               QStringList{QString::number(n + 1), QString::number(shot.mark.points), figure(decimalScore(shot.mark)),
+                           figure(landing.x), figure(landing.y), figure(parts.hold.x), figure(parts.hold.y),
+                           figure(parts.alignment.x), figure(parts.alignment.y), figure(parts.settings.x),
+                           figure(parts.settings.y), whole(lost.hold), whole(lost.alignment), whole(lost.settings)} +
+                   holdCells(holdFigures(shot)));
     }
 
     const SeriesFigures figures = seriesFigures(marksOf(series));
@@ -167,6 +210,7 @@ void AnalysisWindowView::showSeries()
                                     : QStringLiteral("странична %1, по височина %2")
                                           .arg(QString::fromStdString(wholeNumber(suggested.windage)),
                                                QString::fromStdString(wholeNumber(suggested.elevation))));
+    showCoach(coachFigures(series));
 
     const auto& earlier = m_log.earlier();
     m_earlier->setRowCount(static_cast<int>(earlier.size()));
@@ -180,6 +224,20 @@ void AnalysisWindowView::showSeries()
     if (!series.empty())
         m_shots->selectRow(static_cast<int>(series.size()) - 1);
     showChosenShot();
+}
+
+void AnalysisWindowView::showCoach(const CoachFigures& f)
+{
+    const bool empty = f.shots == 0;
+    m_lostToHold.show(empty ? QString() : whole(f.lost.hold));
+    m_lostToAlignment.show(empty ? QString() : whole(f.lost.alignment));
+    m_lostToSettings.show(empty ? QString() : whole(f.lost.settings));
+    const QStringList means = holdCells(f.meanHold);
+    m_meanTraceSecond.show(means[0]);
+    m_meanTracePress.show(means[1]);
+    m_meanTenPercent.show(means[2]);
+    m_meanExpected.show(means[3]);
+    m_advice.show(empty ? QString() : QString::fromStdString(coachAdvice(f)));
 }
 
 void AnalysisWindowView::showChosenShot()

@@ -9,6 +9,7 @@
 
 class AnalysisTargetWidget;
 class CentredWindow;
+struct CoachFigures;
 class FormWindow;
 class QLabel;
 class QTableWidget;
@@ -37,6 +38,7 @@ public:
 private:
     void make();
     void showSeries();
+    void showCoach(const CoachFigures& f);
     void showChosenShot();
 
     const FormWindow& m_window;
@@ -50,6 +52,14 @@ private:
     Figure m_meanPoint;
     Figure m_groupSize;
     Figure m_suggested;
+    Figure m_lostToHold;
+    Figure m_lostToAlignment;
+    Figure m_lostToSettings;
+    Figure m_meanTraceSecond;
+    Figure m_meanTracePress;
+    Figure m_meanTenPercent;
+    Figure m_meanExpected;
+    Figure m_advice;
     std::optional<FacePoint> m_meanPointShown;
     std::uint64_t m_raisedSerial = 0;
     std::uint64_t m_shownRevision = ~std::uint64_t{0};

@@ -1,0 +1,16 @@
+#include "analysis/face_scoring.h"
+
+#include "platform/rounding.h"
+#include "shot/ring_scoring.h"
+#include "state/target_controls.h"
+
+#include <cstdint>
+
+int pointsAt(FacePoint p)
+{
+    const float hitX = static_cast<float>(-p.x);
+    const std::int32_t hitY = roundHalfEven(static_cast<float>(-p.y));
+    const float left = markCentreLeft - hitX;
+    const auto top = static_cast<float>(hitY + double{markCentreTop});
+    return ringPoints(markDistance(left, top));
+}
