@@ -18,6 +18,7 @@ public:
     struct Listed {
         int index;
         QMap<QString, QString> properties;
+        bool corked = false;
     };
 
     explicit PrivateSoundServer(const QString& folder) : m_address("unix:" + folder + "/pulse-native")
@@ -26,7 +27,7 @@ public:
         environment.insert("PRIVATE_SOUND_SERVER_SUSPEND_AFTER", "1");
         m_server.setProcessEnvironment(environment);
         m_server.start("bash", {PRIVATE_SOUND_SERVER_SCRIPT, folder, "private"});
-        waitUntilReady();
+        awaitNextLine();
     }
     ~PrivateSoundServer()
     {
@@ -39,13 +40,13 @@ public:
     void kill()
     {
         ::kill(static_cast<pid_t>(m_server.processId()), SIGUSR1);
-        QTRY_VERIFY_WITH_TIMEOUT(!running(), 5000);
+        awaitNextLine();
     }
     // Starts the server again after kill(), on the same socket.
     void start()
     {
         ::kill(static_cast<pid_t>(m_server.processId()), SIGUSR2);
-        waitUntilReady();
+        awaitNextLine();
     }
 
     QString address() const { return m_address; }
@@ -90,6 +91,8 @@ public:
                 listed.append(Listed{line.section('#', -1).toInt(), {}});
             else if (line.startsWith("\t\t") && equals > 0 && line.endsWith('"') && !listed.isEmpty())
                 listed.back().properties.insert(line.mid(2, equals - 2), line.mid(equals + 4).chopped(1));
+            else if (line == "\tCorked: yes" && !listed.isEmpty())
+                listed.back().corked = true;
         }
         return listed;
     }
@@ -108,7 +111,8 @@ public:
     }
 
 private:
-    void waitUntilReady()
+    // The script's next line: "ready", "crashed" or "failed".
+    void awaitNextLine()
     {
         while (m_server.state() != QProcess::NotRunning && !m_server.canReadLine())
             m_server.waitForReadyRead(20000);

@@ -15,7 +15,7 @@ constexpr qint64 closingDeadlineMilliseconds = 2000;
 }  // namespace
 
 // The player closed at every moment of its first 60 ms, with a sound asked for as it opens: while
-// it connects to the server, while it reads the file and uploads the sample, and while the sample
+// it connects to the server, while it reads the file and arms its voices, and while the sound
 // plays. The moments are narrow at full speed and wide under valgrind, where tests/valgrind/run
 // runs this again.
 class SoundPlayerClosingTest : public QObject {

@@ -12,8 +12,8 @@
 
 // What the player leaves on its sound server: the output kept awake and in short periods while a
 // shot may come, so that no shot waits for a suspended sound card or a long period, and at rest
-// otherwise; the program's name, icon and role on what it plays; its sounds again on a server
-// that came back; and no sample of its own once it has closed, nor of a player that was killed.
+// otherwise; the program's name, icon and role on what it plays; its sounds armed again on a server
+// that came back; and nothing once it has closed.
 class SoundPlayerServerTest : public QObject {
     Q_OBJECT
 
@@ -23,11 +23,9 @@ private slots:
     void restsUntilAskedAndOnceNotAskedForItsTime();
     void showsItsNameIconAndRoleOnItsClientAndItsPlays();
     void playsAgainOnceItsServerIsBack();
-    void removesTheSamplesOfPlayersNoLongerRunning();
-    void takesItsSamplesAlongWhenItCloses();
+    void armsAVoiceOfEachSoundWhileReadyAndLeavesNothingBehind();
 
 private:
-    QStringList ownSamples() { return m_server->sampleNames().filter(QString("strelbishte-%1-").arg(getpid())); }
     // The sink inputs of the stream that keeps the output awake; plays are sink inputs too.
     QList<int> keepAwakeStreams()
     {
@@ -45,14 +43,20 @@ private:
                 return client.properties;
         return {};
     }
-    // The properties of the voice playing a sample, or none while it does not play: PulseAudio
-    // names the sample in event.id, PipeWire in media.name.
-    QMap<QString, QString> playing(const QString& sample)
+    // The properties of a voice of the sound file `name` that plays, or none while none does.
+    QMap<QString, QString> playing(const QString& name)
     {
         for (const PrivateSoundServer::Listed& input : m_server->list("sink-inputs"))
-            if (input.properties.value("event.id") == sample || input.properties.value("media.name") == sample)
+            if (input.properties.value("media.name") == name && !input.corked)
                 return input.properties;
         return {};
+    }
+    int voices(const QString& name, bool corked)
+    {
+        int found = 0;
+        for (const PrivateSoundServer::Listed& input : m_server->list("sink-inputs"))
+            found += input.properties.value("media.name") == name && input.corked == corked;
+        return found;
     }
     QString writeTone(const char* name, double seconds)
     {
@@ -115,9 +119,8 @@ void SoundPlayerServerTest::showsItsNameIconAndRoleOnItsClientAndItsPlays()
     const QString sound = writeTone("AK.wav", 2.0);
     auto player = std::make_unique<PulseSoundPlayer>();
     player->play(sound.toStdString());
-    QTRY_COMPARE_WITH_TIMEOUT(ownSamples().size(), 1, 5000);
     QMap<QString, QString> voice;
-    QTRY_VERIFY_WITH_TIMEOUT(!(voice = playing(ownSamples().front())).isEmpty(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(voice = playing("AK.wav")).isEmpty(), 5000);
     QCOMPARE(voice.value("media.role"), QString("game"));
     QCOMPARE(voice.value("application.name"), QString("Стрелбище"));
     QCOMPARE(voice.value("application.icon_name"), QString("bg.strelbishte.strelbishte"));
@@ -130,67 +133,46 @@ void SoundPlayerServerTest::showsItsNameIconAndRoleOnItsClientAndItsPlays()
 
 void SoundPlayerServerTest::playsAgainOnceItsServerIsBack()
 {
-    const QString sound = writeTone("AK.wav", 1.0);
+    // Long enough to be listed while it plays, however busy the machine.
+    const QString sound = writeTone("AK.wav", 2.0);
     auto player = std::make_unique<PulseSoundPlayer>();
     player->play(sound.toStdString());
-    QTRY_COMPARE_WITH_TIMEOUT(ownSamples().size(), 1, 5000);
-    const QString sample = ownSamples().front();
+    QTRY_VERIFY_WITH_TIMEOUT(!playing("AK.wav").isEmpty(), 5000);
 
     m_server->kill();
     // To no server: dropped.
     player->play(sound.toStdString());
     m_server->start();
     QVERIFY(m_server->running());
-    // Taken up again unasked, so that the next shot plays at once.
-    QTRY_COMPARE_WITH_TIMEOUT(ownSamples(), QStringList{sample}, 2000);
-    QVERIFY(playing(sample).isEmpty());
+    // Armed again unasked, so that the next shot plays at once.
+    QTRY_COMPARE_WITH_TIMEOUT(voices("AK.wav", true), 1, 2000);
+    QVERIFY(playing("AK.wav").isEmpty());
     player->play(sound.toStdString());
-    QTRY_VERIFY_WITH_TIMEOUT(!playing(sample).isEmpty(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!playing("AK.wav").isEmpty(), 2000);
 }
 
-// A player's samples are named after its process: those of a process that has ended go when a
-// player connects, those of one still connected stay, and so does any other program's.
-void SoundPlayerServerTest::removesTheSamplesOfPlayersNoLongerRunning()
-{
-    const QString sound = writeTone("AK.wav", 0.1);
-    QProcess ended;
-    ended.start("true", {});
-    QVERIFY(ended.waitForFinished(3000));
-    QProcess running;
-    running.start("pactl", {"subscribe"});
-    QVERIFY(running.waitForStarted(3000));
-    QTRY_VERIFY_WITH_TIMEOUT(!clientOf(running.processId()).isEmpty(), 3000);
-    const QString stillRunning = QString("strelbishte-%1-1").arg(running.processId());
-    const QString others = "bell-window-system";
-    const QString left = QString("strelbishte-%1-1").arg(ended.processId());
-    for (const QString& name : {stillRunning, others, left})
-        m_server->pactl({"upload-sample", sound, name});
-    QCOMPARE(m_server->sampleNames().size(), 3);
-
-    auto player = std::make_unique<PulseSoundPlayer>();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_server->sampleNames().contains(left), 3000);
-    QVERIFY(m_server->sampleNames().contains(stillRunning));
-    QVERIFY(m_server->sampleNames().contains(others));
-
-    running.kill();
-    running.waitForFinished(3000);
-    for (const QString& name : {stillRunning, others})
-        m_server->pactl({"remove-sample", name});
-}
-
-void SoundPlayerServerTest::takesItsSamplesAlongWhenItCloses()
+// A voice armed for the next shot, one for each sound, while a shot may come; none at rest; and
+// none at all, nor anything in the server's cache, once the player has closed.
+void SoundPlayerServerTest::armsAVoiceOfEachSoundWhileReadyAndLeavesNothingBehind()
 {
     const QString first = m_dir.filePath("AK.wav");
     const QString second = m_dir.filePath("AK2.wav");
-    QVERIFY(fixtures::writeWav(first, fixtures::tone(0.3, 0.2), 1, 44100));
-    QVERIFY(fixtures::writeWav(second, fixtures::tone(0.5, 0.2), 2, 48000));
-    auto player = std::make_unique<PulseSoundPlayer>();
+    QVERIFY(fixtures::writeWav(first, fixtures::tone(1.5, 0.2), 1, 44100));
+    QVERIFY(fixtures::writeWav(second, fixtures::tone(2.0, 0.2), 2, 48000));
+    auto player = std::make_unique<PulseSoundPlayer>(std::chrono::seconds(2));
     player->play(first.toStdString());
     player->play(second.toStdString());
-    QTRY_COMPARE_WITH_TIMEOUT(ownSamples().size(), 2, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!playing("AK2.wav").isEmpty(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(voices("AK.wav", true) + voices("AK2.wav", true), 2, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(voices("AK.wav", true) + voices("AK2.wav", true), 0, 4000);
+
+    player->play(first.toStdString());
+    player->play(second.toStdString());
+    QTRY_VERIFY_WITH_TIMEOUT(!playing("AK2.wav").isEmpty(), 2000);
     // Closed while both still play.
     player.reset();
-    QCOMPARE(ownSamples(), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->list("sink-inputs").size(), 0, 2000);
+    QCOMPARE(m_server->sampleNames(), QStringList());
 }
 
 QTEST_GUILESS_MAIN(SoundPlayerServerTest)

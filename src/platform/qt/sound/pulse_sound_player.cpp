@@ -2,33 +2,33 @@
 
 #include "platform/qt/sound/sound_file.h"
 
+#include <QFileInfo>
 #include <QThreadPool>
 
 #include <pulse/pulseaudio.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <list>
 #include <map>
+#include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
-// Time the player gets at the end to finish reading a file and to take its samples out of the
-// server's cache; a server that stopped answering keeps them.
+// Time the player gets at the end to finish reading a file.
 constexpr int closingMilliseconds = 2000;
 
-// Silence after each sound in its sample. PipeWire's server (0.3.65 in Debian 12) drops the last
-// period of a sample it plays, up to its longest of 2048 frames at 48 kHz; the silence is what it
-// drops.
+// Silence after each sound. PipeWire's server (0.3.65 in Debian 12) drops the last period of
+// what a stream plays before it runs dry, up to its longest of 2048 frames at 48 kHz; the
+// silence is what it drops.
 constexpr int silenceAfterMilliseconds = 50;
 
 constexpr pa_usec_t reconnectEvery = 500 * PA_USEC_PER_MSEC;
 
-const std::string samplePrefix = "strelbishte-";
+// What a stream asks of the output: short periods, so that a shot starts within one of them.
+constexpr pa_usec_t streamLatency = 10 * PA_USEC_PER_MSEC;
 
 class LoopLock {
 public:
@@ -41,8 +41,7 @@ private:
     pa_threaded_mainloop* m_loop;
 };
 
-// The program as the server and its mixers show it: on its connection, and on each sound it plays,
-// which the server mixes as a stream of no client's.
+// The program as the server and its mixers show it: on its connection and on its streams.
 pa_proplist* identity()
 {
     pa_proplist* properties = pa_proplist_new();
@@ -52,39 +51,66 @@ pa_proplist* identity()
     return properties;
 }
 
-// The process id in the name of a sample that a player made, or nothing for any other sample.
-std::optional<std::string> makerOf(const std::string& sample)
+pa_buffer_attr shortPeriods(const pa_sample_spec& spec)
 {
-    if (sample.rfind(samplePrefix, 0) != 0)
-        return std::nullopt;
-    const std::size_t dash = sample.find('-', samplePrefix.size());
-    if (dash == std::string::npos || dash == samplePrefix.size())
-        return std::nullopt;
-    std::string pid = sample.substr(samplePrefix.size(), dash - samplePrefix.size());
-    if (!std::all_of(pid.begin(), pid.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    return pid;
+    pa_buffer_attr buffer{};
+    buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = static_cast<std::uint32_t>(-1);
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(streamLatency, &spec));
+    return buffer;
+}
+
+// A sound read, ready to be written to a stream as it is, its silence after it included.
+struct Playable {
+    pa_sample_spec spec{};
+    pa_channel_map channels{};
+    std::vector<float> samples;
+    std::size_t bytes() const { return samples.size() * sizeof(float); }
+};
+
+std::shared_ptr<const Playable> playable(DecodedSound decoded)
+{
+    auto sound = std::make_shared<Playable>();
+    if (decoded.channels > static_cast<int>(PA_CHANNELS_MAX))
+        return nullptr;
+    sound->spec = {PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(decoded.rate),
+                   static_cast<std::uint8_t>(decoded.channels)};
+    if (!pa_sample_spec_valid(&sound->spec))
+        return nullptr;
+    pa_channel_map_init_extend(&sound->channels, sound->spec.channels, PA_CHANNEL_MAP_WAVEEX);
+    const std::size_t silence = static_cast<std::size_t>(decoded.rate) * silenceAfterMilliseconds / 1000;
+    decoded.samples.resize(decoded.samples.size() + silence * sound->spec.channels);
+    sound->samples = std::move(decoded.samples);
+    return sound;
 }
 
 }  // namespace
 
 // Everything but the reading thread runs on libpulse's own thread or under its lock.
 struct PulseSoundPlayer::Impl {
-    struct Upload {
+    struct Sound;
+
+    // One playing of a sound, on a stream of its own. It is armed ahead of its shot: connected
+    // corked and filled, so that a play only uncorks it and the server mixes it in at its next
+    // period, with no stream to make and link then.
+    struct Voice {
+        enum class Stage { Arming, Armed, Playing };
         Impl& player;
-        std::string path;
-        pa_stream* stream;
-        std::vector<float> samples;
+        Sound& sound;
+        std::shared_ptr<const Playable> samples;
+        pa_stream* stream = nullptr;
+        Stage stage = Stage::Arming;
+        std::size_t written = 0;
+        bool draining = false;
     };
 
-    // A sound file by its path. The server of the current connection holds it as `sample` once
-    // `held`; until then the plays asked for wait.
+    // A sound file by its path, once read kept for as long as the player runs. Plays asked for
+    // before a voice was armed wait for the next one.
     struct Sound {
-        std::string sample;
+        std::string name;
         bool reading = false;
-        Upload* upload = nullptr;
-        bool held = false;
+        std::shared_ptr<const Playable> samples;
         int waiting = 0;
+        std::list<Voice> voices;
     };
 
     explicit Impl(pa_usec_t readyFor);
@@ -95,23 +121,26 @@ struct PulseSoundPlayer::Impl {
     void lost();
     void startReading(const std::string& path, Sound& sound);
     void read(const std::string& path);
-    bool upload(const std::string& path, Sound& sound, DecodedSound decoded);
-    void forget(Sound& sound);
-    void playSample(const std::string& sample, int times);
+    void play(Sound& sound);
+    void arm(Sound& sound);
+    void armAll();
+    bool openVoice(Sound& sound);
+    void fill(Voice& voice, std::size_t most);
+    void start(Voice& voice);
+    void drainWhenWritten(Voice& voice);
+    void close(Voice& voice);
+    void closeSpareVoices();
     void askedForReady();
     void openKeepAwake();
     void closeKeepAwake();
-    void removeStaleSamples();
-    void removeSamples();
+    bool online() const { return pa_context_get_state(context) == PA_CONTEXT_READY; }
 
     static void contextChanged(pa_context* context, void* player);
     static void reconnectDue(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* player);
     static void restDue(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* player);
-    static void uploadChanged(pa_stream* stream, void* upload);
-    static void sampleListed(pa_context* context, const pa_sample_info* info, int end, void* player);
-    static void clientListed(pa_context* context, const pa_client_info* info, int end, void* player);
-    static void sampleRemoved(pa_context* context, int success, void* player);
-    static void closingTimeUp(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* player);
+    static void voiceChanged(pa_stream* stream, void* voice);
+    static void voiceWants(pa_stream* stream, std::size_t bytes, void* voice);
+    static void voicePlayedOut(pa_stream* stream, int success, void* voice);
 
     pa_threaded_mainloop* loop = pa_threaded_mainloop_new();
     pa_proplist* properties = identity();
@@ -124,12 +153,7 @@ struct PulseSoundPlayer::Impl {
     pa_usec_t lastAskedForReady = 0;
     bool ready = false;
     std::map<std::string, Sound> sounds;
-    std::vector<std::string> samplesMade;
-    std::vector<std::pair<std::string, std::string>> playerSamples;  // name and maker, as listed
-    std::set<std::string> clientProcesses;
     bool closing = false;
-    int removalsLeft = 0;
-    bool timeUp = false;
     QThreadPool reader;
 };
 
@@ -144,13 +168,15 @@ PulseSoundPlayer::Impl::Impl(pa_usec_t readyFor) : readyFor(readyFor)
     pa_threaded_mainloop_start(loop);
 }
 
+// A sound still playing stops with its stream.
 PulseSoundPlayer::Impl::~Impl()
 {
     {
         LoopLock lock(loop);
-        removeSamples();
-        if (keepAwake)
-            pa_stream_unref(std::exchange(keepAwake, nullptr));
+        for (auto& [path, sound] : sounds)
+            while (!sound.voices.empty())
+                close(sound.voices.front());
+        closeKeepAwake();
         pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
         api->time_free(reconnectTimer);
         api->time_free(restTimer);
@@ -183,28 +209,22 @@ void PulseSoundPlayer::Impl::contextChanged(pa_context* context, void* player)
     default:
         break;
     }
-    pa_threaded_mainloop_signal(self.loop, 0);
 }
 
-// The server gets every sound asked for so far, whether or not it held them before: a server that
-// came back has an empty cache.
 void PulseSoundPlayer::Impl::connected()
 {
-    removeStaleSamples();
-    for (auto& [path, sound] : sounds)
-        if (!sound.reading)
-            startReading(path, sound);
-    if (ready)
+    if (ready) {
         openKeepAwake();
+        armAll();
+    }
 }
 
-// What the lost connection held goes with it; its streams fail after this, unheard.
+// The lost connection's streams go with it, and what they played or were armed for.
 void PulseSoundPlayer::Impl::lost()
 {
     for (auto& [path, sound] : sounds) {
-        if (sound.upload)
-            forget(sound);
-        sound.held = false;
+        while (!sound.voices.empty())
+            close(sound.voices.front());
         sound.waiting = 0;
     }
     if (keepAwake)
@@ -229,97 +249,156 @@ void PulseSoundPlayer::Impl::startReading(const std::string& path, Sound& sound)
     reader.start([this, path] { read(path); });
 }
 
-// A sound read while there is no connection is dropped, to be read again at the next one.
+// A file that cannot be played is forgotten, to be read again at its next request.
 void PulseSoundPlayer::Impl::read(const std::string& path)
 {
     std::optional<DecodedSound> decoded = readSoundFile(path);
+    std::shared_ptr<const Playable> samples = decoded ? playable(std::move(*decoded)) : nullptr;
     LoopLock lock(loop);
     if (closing)
         return;
     const auto sound = sounds.find(path);
     sound->second.reading = false;
-    const bool online = pa_context_get_state(context) == PA_CONTEXT_READY;
-    if (!decoded || (online && !upload(path, sound->second, std::move(*decoded))))
+    if (!samples) {
         sounds.erase(sound);
+        return;
+    }
+    sound->second.samples = std::move(samples);
+    arm(sound->second);
 }
 
-// Starts the upload of a sound read, as a sample of a name no other player uses, the same for
-// that sound on every connection; false for a sound the server cannot take, which is forgotten, to
-// be read again at its next request.
-bool PulseSoundPlayer::Impl::upload(const std::string& path, Sound& sound, DecodedSound decoded)
+// Starts the armed voices for the plays that wait, then arms the voices for those that still wait
+// and one for the next play while a shot may come.
+void PulseSoundPlayer::Impl::arm(Sound& sound)
 {
-    pa_sample_spec spec{};
-    pa_channel_map channels{};
-    if (decoded.channels <= static_cast<int>(PA_CHANNELS_MAX)) {
-        spec = {PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(decoded.rate),
-                static_cast<std::uint8_t>(decoded.channels)};
-        pa_channel_map_init_extend(&channels, spec.channels, PA_CHANNEL_MAP_WAVEEX);
+    if (!online() || !sound.samples)
+        return;
+    int spare = 0;
+    for (Voice& voice : sound.voices) {
+        if (voice.stage == Voice::Stage::Armed && sound.waiting > 0) {
+            --sound.waiting;
+            start(voice);
+        } else if (voice.stage != Voice::Stage::Playing) {
+            ++spare;
+        }
     }
-    if (!pa_sample_spec_valid(&spec))
-        return false;
-    if (sound.sample.empty()) {
-        sound.sample = samplePrefix + std::to_string(getpid()) + "-" + std::to_string(samplesMade.size() + 1);
-        samplesMade.push_back(sound.sample);
-    }
-    pa_stream* stream = pa_stream_new(context, sound.sample.c_str(), &spec, &channels);
+    for (const int wanted = sound.waiting + (ready ? 1 : 0); spare < wanted; ++spare)
+        if (!openVoice(sound)) {
+            sound.waiting = 0;
+            return;
+        }
+}
+
+void PulseSoundPlayer::Impl::armAll()
+{
+    for (auto& [path, sound] : sounds)
+        arm(sound);
+}
+
+bool PulseSoundPlayer::Impl::openVoice(Sound& sound)
+{
+    const Playable& samples = *sound.samples;
+    pa_stream* stream =
+        pa_stream_new_with_proplist(context, sound.name.c_str(), &samples.spec, &samples.channels, properties);
     if (!stream)
         return false;
-    const std::size_t silence = static_cast<std::size_t>(decoded.rate) * silenceAfterMilliseconds / 1000;
-    decoded.samples.resize(decoded.samples.size() + silence * spec.channels);
-    const std::size_t bytes = decoded.samples.size() * sizeof(float);
-    sound.upload = new Upload{*this, path, stream, std::move(decoded.samples)};
-    pa_stream_set_state_callback(stream, uploadChanged, sound.upload);
-    // A sound too large for the server's cache comes back as a failed stream.
-    if (pa_stream_connect_upload(stream, bytes) < 0) {
-        forget(sound);
+    Voice& voice = sound.voices.emplace_back(Voice{*this, sound, sound.samples, stream});
+    pa_stream_set_state_callback(stream, voiceChanged, &voice);
+    pa_stream_set_write_callback(stream, voiceWants, &voice);
+    const pa_buffer_attr buffer = shortPeriods(samples.spec);
+    if (pa_stream_connect_playback(stream, nullptr, &buffer,
+                                   static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY),
+                                   nullptr, nullptr) < 0) {
+        close(voice);
         return false;
     }
     return true;
 }
 
-void PulseSoundPlayer::Impl::forget(Sound& sound)
+// A voice is filled as far as its stream holds while it is armed, and on as the server asks
+// while it plays.
+void PulseSoundPlayer::Impl::voiceChanged(pa_stream* stream, void* voice)
 {
-    Upload* job = std::exchange(sound.upload, nullptr);
-    pa_stream_set_state_callback(job->stream, nullptr, nullptr);
-    pa_stream_unref(job->stream);
-    delete job;
+    Voice& v = *static_cast<Voice*>(voice);
+    Impl& self = v.player;
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY:
+        self.fill(v, pa_stream_get_buffer_attr(stream)->maxlength);
+        v.stage = Voice::Stage::Armed;
+        self.arm(v.sound);
+        break;
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+        // The server would not take the sound; the plays that wait for it are dropped.
+        if (v.stage == Voice::Stage::Arming)
+            v.sound.waiting = 0;
+        self.close(v);
+        break;
+    default:
+        break;
+    }
 }
 
-void PulseSoundPlayer::Impl::uploadChanged(pa_stream* stream, void* upload)
+void PulseSoundPlayer::Impl::voiceWants(pa_stream*, std::size_t bytes, void* voice)
 {
-    auto* job = static_cast<Upload*>(upload);
-    Impl& self = job->player;
-    const pa_stream_state_t state = pa_stream_get_state(stream);
-    if (state == PA_STREAM_READY) {
-        if (self.closing) {
-            pa_stream_disconnect(stream);
-            return;
-        }
-        pa_stream_write(stream, job->samples.data(), job->samples.size() * sizeof(float), nullptr, 0, PA_SEEK_RELATIVE);
-        pa_stream_finish_upload(stream);
-        job->samples = {};
-        return;
-    }
-    if (state != PA_STREAM_TERMINATED && state != PA_STREAM_FAILED)
-        return;
-    const auto sound = self.sounds.find(job->path);
-    self.forget(sound->second);
-    if (self.closing)
-        return;
-    if (state == PA_STREAM_FAILED) {
-        self.sounds.erase(sound);
-        return;
-    }
-    sound->second.held = true;
-    self.playSample(sound->second.sample, std::exchange(sound->second.waiting, 0));
+    Voice& v = *static_cast<Voice*>(voice);
+    if (v.stage == Voice::Stage::Playing)
+        v.player.fill(v, bytes);
 }
 
-void PulseSoundPlayer::Impl::playSample(const std::string& sample, int times)
+void PulseSoundPlayer::Impl::fill(Voice& voice, std::size_t most)
 {
-    for (int k = 0; k < times; ++k)
-        if (pa_operation* op = pa_context_play_sample_with_proplist(context, sample.c_str(), nullptr, PA_VOLUME_INVALID,
-                                                                    properties, nullptr, nullptr))
-            pa_operation_unref(op);
+    const std::size_t bytes = std::min(most, voice.samples->bytes() - voice.written);
+    if (bytes == 0)
+        return;
+    pa_stream_write(voice.stream, reinterpret_cast<const char*>(voice.samples->samples.data()) + voice.written, bytes,
+                    nullptr, 0, PA_SEEK_RELATIVE);
+    voice.written += bytes;
+    drainWhenWritten(voice);
+}
+
+void PulseSoundPlayer::Impl::start(Voice& voice)
+{
+    voice.stage = Voice::Stage::Playing;
+    if (pa_operation* op = pa_stream_cork(voice.stream, 0, nullptr, nullptr))
+        pa_operation_unref(op);
+    drainWhenWritten(voice);
+}
+
+// A voice that played to its end closes.
+void PulseSoundPlayer::Impl::drainWhenWritten(Voice& voice)
+{
+    if (voice.stage != Voice::Stage::Playing || voice.draining || voice.written < voice.samples->bytes())
+        return;
+    voice.draining = true;
+    if (pa_operation* op = pa_stream_drain(voice.stream, voicePlayedOut, &voice))
+        pa_operation_unref(op);
+}
+
+void PulseSoundPlayer::Impl::voicePlayedOut(pa_stream*, int, void* voice)
+{
+    Voice& v = *static_cast<Voice*>(voice);
+    v.player.close(v);
+}
+
+void PulseSoundPlayer::Impl::close(Voice& voice)
+{
+    pa_stream_set_state_callback(voice.stream, nullptr, nullptr);
+    pa_stream_set_write_callback(voice.stream, nullptr, nullptr);
+    if (online())
+        pa_stream_disconnect(voice.stream);
+    pa_stream_unref(voice.stream);
+    voice.sound.voices.remove_if([&voice](const Voice& v) { return &v == &voice; });
+}
+
+void PulseSoundPlayer::Impl::closeSpareVoices()
+{
+    for (auto& [path, sound] : sounds)
+        for (auto v = sound.voices.begin(); v != sound.voices.end();)
+            if (v->stage == Voice::Stage::Playing)
+                ++v;
+            else
+                close(*v++);
 }
 
 // The countdown to rest is one timer, moved on only when it comes due: asking again costs no
@@ -330,8 +409,9 @@ void PulseSoundPlayer::Impl::askedForReady()
     if (!ready) {
         ready = true;
         pa_context_rttime_restart(context, restTimer, lastAskedForReady + readyFor);
+        openKeepAwake();
+        armAll();
     }
-    openKeepAwake();
 }
 
 void PulseSoundPlayer::Impl::restDue(pa_mainloop_api*, pa_time_event*, const timeval*, void* player)
@@ -344,22 +424,22 @@ void PulseSoundPlayer::Impl::restDue(pa_mainloop_api*, pa_time_event*, const tim
     }
     self.ready = false;
     self.closeKeepAwake();
+    self.closeSpareVoices();
 }
 
 // An output left idle for some seconds is suspended by the server, and a sound card woken again
 // takes tens of milliseconds or loses the start of the sound. PipeWire also runs its output in
-// periods as long as its clients let it, up to 2048 frames, and starts a sample at a period's
+// periods as long as its clients let it, up to 2048 frames, and starts a stream at a period's
 // start. A playback stream asking for 10 ms, never written to, keeps the output awake and its
-// periods short, and wakes no thread of ours; the server's, though, wake for every period.
+// periods short, and wakes no thread of ours; the server's, though, wake for every period. An
+// armed voice, corked, does neither.
 void PulseSoundPlayer::Impl::openKeepAwake()
 {
-    if (keepAwake || pa_context_get_state(context) != PA_CONTEXT_READY)
+    if (keepAwake || !online())
         return;
     const pa_sample_spec spec{PA_SAMPLE_S16NE, 44100, 1};
-    pa_buffer_attr buffer{};
-    buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(10 * PA_USEC_PER_MSEC, &spec));
-    keepAwake = pa_stream_new(context, "Изстрели", &spec, nullptr);
+    const pa_buffer_attr buffer = shortPeriods(spec);
+    keepAwake = pa_stream_new_with_proplist(context, "Изстрели", &spec, nullptr, properties);
     if (keepAwake)
         pa_stream_connect_playback(keepAwake, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr);
 }
@@ -368,82 +448,9 @@ void PulseSoundPlayer::Impl::closeKeepAwake()
 {
     if (!keepAwake)
         return;
-    pa_stream_disconnect(keepAwake);
+    if (online())
+        pa_stream_disconnect(keepAwake);
     pa_stream_unref(std::exchange(keepAwake, nullptr));
-}
-
-// The server's cache belongs to no client, and a player that was killed left its samples there.
-// Those named after a process that no client of the server is go; another player that runs keeps
-// its own. The samples are listed before the clients, so that a player that connects meanwhile
-// shows among the clients.
-void PulseSoundPlayer::Impl::removeStaleSamples()
-{
-    playerSamples.clear();
-    clientProcesses.clear();
-    if (pa_operation* op = pa_context_get_sample_info_list(context, sampleListed, this))
-        pa_operation_unref(op);
-    if (pa_operation* op = pa_context_get_client_info_list(context, clientListed, this))
-        pa_operation_unref(op);
-}
-
-void PulseSoundPlayer::Impl::sampleListed(pa_context*, const pa_sample_info* info, int end, void* player)
-{
-    Impl& self = *static_cast<Impl*>(player);
-    if (end < 0)
-        self.playerSamples.clear();
-    else if (end == 0 && info->name)
-        if (std::optional<std::string> maker = makerOf(info->name))
-            self.playerSamples.emplace_back(info->name, std::move(*maker));
-}
-
-void PulseSoundPlayer::Impl::clientListed(pa_context* context, const pa_client_info* info, int end, void* player)
-{
-    Impl& self = *static_cast<Impl*>(player);
-    if (end == 0) {
-        if (const char* process = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_ID))
-            self.clientProcesses.insert(process);
-        return;
-    }
-    if (end > 0)
-        for (const auto& [sample, maker] : self.playerSamples)
-            if (!self.clientProcesses.contains(maker))
-                if (pa_operation* op = pa_context_remove_sample(context, sample.c_str(), nullptr, nullptr))
-                    pa_operation_unref(op);
-    self.playerSamples.clear();
-    self.clientProcesses.clear();
-}
-
-// Sounds still playing from a sample play on to their ends.
-void PulseSoundPlayer::Impl::removeSamples()
-{
-    if (pa_context_get_state(context) != PA_CONTEXT_READY)
-        return;
-    for (const std::string& sample : samplesMade)
-        if (pa_operation* op = pa_context_remove_sample(context, sample.c_str(), sampleRemoved, this)) {
-            ++removalsLeft;
-            pa_operation_unref(op);
-        }
-    if (removalsLeft == 0)
-        return;
-    pa_time_event* deadline =
-        pa_context_rttime_new(context, pa_rtclock_now() + closingMilliseconds * PA_USEC_PER_MSEC, closingTimeUp, this);
-    while (removalsLeft > 0 && !timeUp && pa_context_get_state(context) == PA_CONTEXT_READY)
-        pa_threaded_mainloop_wait(loop);
-    pa_threaded_mainloop_get_api(loop)->time_free(deadline);
-}
-
-void PulseSoundPlayer::Impl::sampleRemoved(pa_context*, int, void* player)
-{
-    Impl& self = *static_cast<Impl*>(player);
-    --self.removalsLeft;
-    pa_threaded_mainloop_signal(self.loop, 0);
-}
-
-void PulseSoundPlayer::Impl::closingTimeUp(pa_mainloop_api*, pa_time_event*, const timeval*, void* player)
-{
-    Impl& self = *static_cast<Impl*>(player);
-    self.timeUp = true;
-    pa_threaded_mainloop_signal(self.loop, 0);
 }
 
 PulseSoundPlayer::PulseSoundPlayer(std::chrono::milliseconds readyFor)
@@ -456,7 +463,6 @@ PulseSoundPlayer::~PulseSoundPlayer()
     {
         LoopLock lock(m_impl->loop);
         m_impl->closing = true;
-        pa_threaded_mainloop_signal(m_impl->loop, 0);
     }
     m_impl->reader.clear();
     // A file that reads for longer keeps its thread, and the program ends without it rather than
@@ -465,22 +471,22 @@ PulseSoundPlayer::~PulseSoundPlayer()
         static_cast<void>(m_impl.release());
 }
 
-// A sound asked for while there is no server is only noted, to be read once there is one; the play
-// itself is dropped.
+// A play asked for while there is no server is dropped; its sound is read all the same, for the
+// plays once there is one.
 void PulseSoundPlayer::play(const std::string& path)
 {
     Impl& p = *m_impl;
     LoopLock lock(p.loop);
     p.askedForReady();
-    Impl::Sound& sound = p.sounds[path];
-    if (sound.held) {
-        p.playSample(sound.sample, 1);
-        return;
-    }
-    const pa_context_state_t state = pa_context_get_state(p.context);
-    if (PA_CONTEXT_IS_GOOD(state))
+    auto [found, added] = p.sounds.try_emplace(path);
+    Impl::Sound& sound = found->second;
+    if (added)
+        sound.name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+    if (PA_CONTEXT_IS_GOOD(pa_context_get_state(p.context)))
         ++sound.waiting;
-    if (state == PA_CONTEXT_READY && !sound.reading && !sound.upload)
+    if (sound.samples)
+        p.arm(sound);
+    else if (!sound.reading)
         p.startReading(path, sound);
 }
 
@@ -497,4 +503,5 @@ void PulseSoundPlayer::rest()
     p.ready = false;
     pa_context_rttime_restart(p.context, p.restTimer, PA_USEC_INVALID);
     p.closeKeepAwake();
+    p.closeSpareVoices();
 }
