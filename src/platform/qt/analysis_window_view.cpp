@@ -248,8 +248,11 @@ void AnalysisWindowView::showChosenShot()
         landings.push_back(landingPoint(shot.mark));
     const QList<QTableWidgetItem*> chosen = m_shots->selectedItems();
     const int row = chosen.isEmpty() ? static_cast<int>(series.size()) - 1 : chosen.front()->row();
+    std::optional<std::size_t> chosenShot;
     std::vector<TracePoint> trace;
-    if (row >= 0 && row < static_cast<int>(series.size()))
-        trace = aimTrace(series[static_cast<std::size_t>(row)]);
-    m_target->display(std::move(landings), m_meanPointShown, std::move(trace));
+    if (row >= 0 && row < static_cast<int>(series.size())) {
+        chosenShot = static_cast<std::size_t>(row);
+        trace = aimTrace(series[*chosenShot]);
+    }
+    m_target->display(std::move(landings), m_meanPointShown, std::move(trace), chosenShot);
 }
