@@ -130,13 +130,16 @@ TEST(SuggestedSettings, CentreTheMeanPointOfImpact)
     EXPECT_EQ(suggestedSettings({landedAt(1000, -1000)}).elevation, -100);
 }
 
-TEST(FigureText, OneDecimalADecimalCommaAndAMinusSign)
+TEST(FigureText, OneOrTwoDecimalsADecimalCommaAndAMinusSign)
 {
     EXPECT_EQ(oneDecimal(9.4), "9,4");
     EXPECT_EQ(oneDecimal(10.9), "10,9");
     EXPECT_EQ(oneDecimal(-3.46), "−3,5");
     EXPECT_EQ(oneDecimal(-0.04), "0,0");
     EXPECT_EQ(oneDecimal(0), "0,0");
+    EXPECT_EQ(twoDecimals(0.2167), "0,22");
+    EXPECT_EQ(twoDecimals(-1.004), "−1,00");
+    EXPECT_EQ(twoDecimals(-0.004), "0,00");
     EXPECT_EQ(wholeNumber(-4), "−4");
     EXPECT_EQ(wholeNumber(12), "12");
 }
