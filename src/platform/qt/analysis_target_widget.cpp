@@ -45,6 +45,14 @@ void AnalysisTargetWidget::display(std::vector<FacePoint> landings, std::optiona
     m_meanPoint = meanPoint;
     m_trace = std::move(trace);
     m_chosen = chosen;
+    m_aim.reset();
+    update();
+}
+
+void AnalysisTargetWidget::showReplay(std::vector<TracePoint> traceSoFar, std::optional<FacePoint> aim)
+{
+    m_trace = std::move(traceSoFar);
+    m_aim = aim;
     update();
 }
 
@@ -116,5 +124,17 @@ void AnalysisTargetWidget::paintEvent(QPaintEvent*)
         painter.drawEllipse(mark);
         painter.setFont(n + 1 < 10 ? oneDigit : twoDigits);
         painter.drawText(mark, Qt::AlignCenter, QString::number(n + 1));
+    }
+
+    if (m_aim) {
+        // Ringed in the colour of the trace's last point, with a white edge that shows on the black.
+        const QPointF p = at(*m_aim);
+        const QColor colour =
+            m_trace.empty() ? phaseColours.front() : phaseColours.at(static_cast<std::size_t>(m_trace.back().phase));
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(paper, 4.5));
+        painter.drawEllipse(p, markRadius, markRadius);
+        painter.setPen(QPen(colour, 2.5));
+        painter.drawEllipse(p, markRadius, markRadius);
     }
 }
