@@ -142,7 +142,6 @@ void AnalysisWindowView::make()
 
     m_target = new AnalysisTargetWidget(m_widget);
     m_sights = new SightPictureWidget(m_widget);
-    m_sights->setAccessibleDescription(QStringLiteral("Мушката в прореза; с пунктир е мястото ѝ без отклонение"));
     m_play = new QPushButton(QStringLiteral("Повтори"), m_widget);
     m_play->setObjectName(QStringLiteral("replay"));
     m_play->setCheckable(true);
@@ -193,7 +192,7 @@ void AnalysisWindowView::make()
     replay->addLayout(offset, 1);
     auto* left = new QVBoxLayout;
     left->addWidget(m_target, 1);
-    left->addWidget(new QLabel(QStringLiteral("Прицелна картина при изстрела, ×8; с пунктир мушката без отклонение")));
+    left->addWidget(new QLabel(QStringLiteral("Прицелна картина, ×8; с пунктир мушката без отклонение")));
     left->addWidget(m_sights, 0, Qt::AlignHCenter);
     left->addLayout(replay);
 
@@ -218,7 +217,7 @@ void AnalysisWindowView::make()
     whole->addLayout(left, 1);
     whole->addLayout(side, 2);
 
-    m_widget->resize(1320, 720);
+    m_widget->resize(1260, 720);
 }
 
 void AnalysisWindowView::showSeries()

@@ -26,6 +26,7 @@ SightPictureWidget::SightPictureWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("sightPicture"));
     setAccessibleName(QStringLiteral("Прицелна картина, увеличена осем пъти"));
+    setAccessibleDescription(QStringLiteral("Мушката в прореза; с пунктир е мястото ѝ без отклонение"));
     setFixedSize((shown.size() * magnification).toSize());
 }
 
