@@ -125,12 +125,13 @@ void SeriesChartWidget::paintEvent(QPaintEvent*)
         if (m_run[n].shots == 0)
             continue;
         const QPointF p(x(n), y(m_run[n].points)), d(x(n), y(m_run[n].decimal));
-        if (points.isEmpty()) {
+        if (n == 0) {
             points.moveTo(p);
             decimals.moveTo(d);
+        } else {
+            points.lineTo(p);
+            decimals.lineTo(d);
         }
-        points.lineTo(p);
-        decimals.lineTo(d);
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(decimalColour, 1.5));
