@@ -98,6 +98,9 @@ AnalysisWindowView::Figure figureRow(QFormLayout& form, const char* name, const 
 // A screen reader reads the figure under its caption.
 void AnalysisWindowView::Figure::show(const QString& text) const
 {
+    // A replay shows its figures many times a second; a screen reader hears only a new one.
+    if (value->text() == text && !value->accessibleName().isEmpty())
+        return;
     value->setText(text);
     value->setAccessibleName(caption + QStringLiteral(": ") + text);
 }
