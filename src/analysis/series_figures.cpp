@@ -36,6 +36,16 @@ std::vector<MarkedShot> marksOf(const std::vector<LoggedShot>& shots)
     return marks;
 }
 
+std::vector<SeriesFigures> runSeries(const ShotLog& log)
+{
+    std::vector<SeriesFigures> run;
+    run.reserve(log.earlier().size() + 1);
+    for (const std::vector<MarkedShot>& ended : log.earlier())
+        run.push_back(seriesFigures(ended));
+    run.push_back(seriesFigures(marksOf(log.series())));
+    return run;
+}
+
 SuggestedSettings suggestedSettings(const std::vector<LoggedShot>& shots)
 {
     if (shots.empty())

@@ -15,6 +15,8 @@ struct SeriesFigures {
 };
 SeriesFigures seriesFigures(const std::vector<MarkedShot>& shots);
 std::vector<MarkedShot> marksOf(const std::vector<LoggedShot>& shots);
+// Each series of the run: the ended ones, oldest first, then the present one, empty or not.
+std::vector<SeriesFigures> runSeries(const ShotLog& log);
 
 // The windage and elevation that would have put the series' mean point of impact on the centre.
 struct SuggestedSettings {

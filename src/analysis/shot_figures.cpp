@@ -39,11 +39,24 @@ FacePoint wouldLand(const SightReading& r)
     return {-double{l.hitX}, -static_cast<double>(l.hitY)};
 }
 
+namespace {
+
+TracePhase phaseOf(Millis beforeShot)
+{
+    if (beforeShot < 200)
+        return TracePhase::LastFifthOfASecond;
+    if (beforeShot < 1000)
+        return TracePhase::LastSecond;
+    return TracePhase::Earlier;
+}
+
+}  // namespace
+
 std::vector<TracePoint> aimTrace(const LoggedShot& shot)
 {
     std::vector<TracePoint> trace;
     trace.reserve(shot.aim.size());
     for (const AimSample& sample : shot.aim)
-        trace.push_back({wouldLand(sample.sights), sample.time >= shot.time - 500});
+        trace.push_back({wouldLand(sample.sights), phaseOf(shot.time - sample.time)});
     return trace;
 }

@@ -30,9 +30,15 @@ LandingParts landingParts(const SightReading& r);
 // Where a shot fired with these sights would land.
 FacePoint wouldLand(const SightReading& r);
 
-// A point of the aim before a shot, and whether it lies in the last half second before it.
+// When a point of the aim came before its shot, as shooters read a trace: before the last second,
+// in the last second, or in the last 0.2 s. A frame's aim holds from its frame on, so a frame
+// exactly a second (0.2 s) before the shot is the aim in force as the last second (0.2 s) begins,
+// and the move to it comes before.
+enum class TracePhase { Earlier, LastSecond, LastFifthOfASecond };
+
+// A point of the aim before a shot: where a shot fired then would have landed.
 struct TracePoint {
     FacePoint at;
-    bool lastHalfSecond = false;
+    TracePhase phase = TracePhase::Earlier;
 };
 std::vector<TracePoint> aimTrace(const LoggedShot& shot);

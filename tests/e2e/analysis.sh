@@ -22,11 +22,11 @@ mark_pixels() {
 }
 
 # How many dark (text) pixels the screenshot $1 has where the list of earlier series lies: the
-# bottom of the window, right of the target.
+# bottom of the window, below its column captions, between the sight picture and the chart.
 earlier_series_ink() {
   local width height
   read -r width height < <(identify -format '%w %h\n' "$1") || return 1
-  convert "$1" -crop "$((width * 2 / 3))x$((height * 15 / 100))+$((width / 3))+$((height * 82 / 100))" +repage \
+  convert "$1" -crop "$((width / 5))x$((height * 19 / 100))+$((width * 2 / 5))+$((height * 78 / 100))" +repage \
     -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:
 }
 

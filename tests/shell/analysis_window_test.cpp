@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
@@ -50,6 +51,8 @@ private slots:
     void opensCentredInFrontAndOnlyHidesOnClose();
     void tenShotsFillTheTableAndAResetStartsAnEmptySeries();
     void theCoachsFiguresAreReadUnderTheirCaptions();
+    void theBladeOffsetAndTheRunsSeriesAreReadAsTheirFigures();
+    void aReplayStopsAtASecondPressANewShotAndASeriesReset();
 };
 
 void AnalysisWindowTest::opensCentredInFrontAndOnlyHidesOnClose()
@@ -151,6 +154,63 @@ void AnalysisWindowTest::theCoachsFiguresAreReadUnderTheirCaptions()
     QCOMPARE(adviceLabel.text(), advice);
     QVERIFY(adviceLabel.wordWrap());
     QCOMPARE(adviceLabel.accessibleName(), QStringLiteral("Съвет: ") + advice);
+}
+
+void AnalysisWindowTest::theBladeOffsetAndTheRunsSeriesAreReadAsTheirFigures()
+{
+    AnalysisRig rig;
+    rig.h.s.f.BAVNA.click();
+    rig.h.s.f.Analysis.click();
+    rig.view.sync();
+    rig.fireAimedShot(0);
+    rig.fireAimedShot(1);
+
+    // The pointer's frame puts the blade 21.6667 px right of mm1 and level with it: 0.2167 right of
+    // and 0.15 above where the shot reads a level centred blade (21.45, 0.15).
+    QLabel& offset = childNamed<QLabel>(*rig.window(), QStringLiteral("bladeOffset"));
+    QCOMPARE(offset.text(), QStringLiteral("X 0,22   Y 0,15"));
+    QCOMPARE(offset.accessibleName(), QStringLiteral("Мушка от средата на прореза, px: X 0,22   Y 0,15"));
+
+    rig.h.s.f.Restart.click();
+    rig.view.sync();
+    rig.fireAimedShot(0);
+    QWidget& chart = childNamed(*rig.window(), QStringLiteral("seriesChart"));
+    const QString present =
+        QStringLiteral("серия 2, текущата: %1 точки, %2 десетични").arg(rig.text("points"), rig.text("decimal"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(&chart)->text(QAccessible::Description),
+        QStringLiteral("серия 1: %1 точки, %2 десетични; ").arg(rig.cell("earlier", 0, 1), rig.cell("earlier", 0, 2)) +
+            present);
+}
+
+void AnalysisWindowTest::aReplayStopsAtASecondPressANewShotAndASeriesReset()
+{
+    AnalysisRig rig;
+    rig.h.s.f.BAVNA.click();
+    rig.h.s.f.Analysis.click();
+    rig.view.sync();
+    auto& play = childNamed<QPushButton>(*rig.window(), QStringLiteral("replay"));
+    QVERIFY2(!play.isEnabled(), "no shot to replay");
+    rig.fireAimedShot(0);
+
+    play.click();
+    QVERIFY(play.isChecked());
+    QCOMPARE(play.text(), QStringLiteral("Спри"));
+    play.click();
+    QVERIFY(!play.isChecked());
+    QCOMPARE(play.text(), QStringLiteral("Повтори"));
+
+    play.click();
+    rig.fireAimedShot(1);
+    QVERIFY2(!play.isChecked(), "a new shot stops the replay");
+    QCOMPARE(rig.table("shots").rowCount(), 2);
+    QCOMPARE(rig.cell("shots", 1, 1), QString::fromStdString(rig.h.s.f.i(2).text()));
+
+    play.click();
+    rig.h.s.f.Restart.click();
+    rig.view.sync();
+    QVERIFY2(!play.isChecked(), "a series reset stops the replay");
+    QVERIFY(!play.isEnabled());
 }
 
 QTEST_MAIN(AnalysisWindowTest)

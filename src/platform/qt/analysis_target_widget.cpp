@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -18,9 +19,15 @@ constexpr int firstRingOnBlack = 7;
 const QColor paper{246, 243, 233};
 const QColor black{20, 20, 20};
 const QColor markFill{240, 140, 20};
-const QColor earlierAim{40, 110, 220};
-const QColor lastHalfSecondAim{220, 30, 30};
-const QColor meanCross{20, 170, 60};
+// Not green, which the trace begins in.
+const QColor meanCross{200, 40, 170};
+
+// The trace's colours by its phase: green before the last second, yellow in it, blue in its last
+// fifth.
+const std::array<QColor, 3> phaseColours{QColor{40, 175, 60}, QColor{225, 180, 0}, QColor{30, 140, 255}};
+const std::array<double, 3> phaseWidths{1.5, 2, 2.5};
+// The chosen shot is ringed in the colour its trace ends in.
+const QColor chosenRing = phaseColours.back();
 
 }  // namespace
 
@@ -32,11 +39,20 @@ AnalysisTargetWidget::AnalysisTargetWidget(QWidget* parent) : QWidget(parent)
 }
 
 void AnalysisTargetWidget::display(std::vector<FacePoint> landings, std::optional<FacePoint> meanPoint,
-                                   std::vector<TracePoint> trace)
+                                   std::vector<TracePoint> trace, std::optional<std::size_t> chosen)
 {
     m_landings = std::move(landings);
     m_meanPoint = meanPoint;
     m_trace = std::move(trace);
+    m_chosen = chosen;
+    m_aim.reset();
+    update();
+}
+
+void AnalysisTargetWidget::showReplay(std::vector<TracePoint> traceSoFar, std::optional<FacePoint> aim)
+{
+    m_trace = std::move(traceSoFar);
+    m_aim = aim;
     update();
 }
 
@@ -66,18 +82,19 @@ void AnalysisTargetWidget::paintEvent(QPaintEvent*)
         painter.drawEllipse(ring(points));
     }
 
-    QPainterPath earlier, lastHalfSecond;
+    // The move to a point is drawn in that point's phase.
+    std::array<QPainterPath, 3> phases;
     for (std::size_t n = 0; n < m_trace.size(); ++n) {
-        QPainterPath& path = m_trace[n].lastHalfSecond ? lastHalfSecond : earlier;
+        QPainterPath& path = phases.at(static_cast<std::size_t>(m_trace[n].phase));
         const QPointF p = at(m_trace[n].at);
         if (path.isEmpty())
             path.moveTo(n > 0 ? at(m_trace[n - 1].at) : p);
         path.lineTo(p);
     }
-    painter.setPen(QPen(earlierAim, 1.5));
-    painter.drawPath(earlier);
-    painter.setPen(QPen(lastHalfSecondAim, 2));
-    painter.drawPath(lastHalfSecond);
+    for (std::size_t phase = 0; phase < phases.size(); ++phase) {
+        painter.setPen(QPen(phaseColours.at(phase), phaseWidths.at(phase), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(phases.at(phase));
+    }
 
     const double markRadius = std::max(4.0, 2.2 * scale);
     // The marks over the cross: where every shot went together, they still show.
@@ -89,15 +106,35 @@ void AnalysisTargetWidget::paintEvent(QPaintEvent*)
         painter.drawLine(p - QPointF(0, arm), p + QPointF(0, arm));
     }
 
-    QFont numbers = font();
-    numbers.setPixelSize(static_cast<int>(markRadius * 1.4));
-    painter.setFont(numbers);
+    // Two digits are set smaller, to fit inside the mark.
+    QFont oneDigit = font(), twoDigits = font();
+    oneDigit.setPixelSize(static_cast<int>(markRadius * 1.4));
+    twoDigits.setPixelSize(static_cast<int>(markRadius * 1.1));
     for (std::size_t n = 0; n < m_landings.size(); ++n) {
+        const bool chosen = n == m_chosen;
         const QPointF p = at(m_landings[n]);
         const QRectF mark(p.x() - markRadius, p.y() - markRadius, 2 * markRadius, 2 * markRadius);
+        if (chosen) {
+            painter.setPen(QPen(chosenRing, 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(p, markRadius + 2, markRadius + 2);
+        }
         painter.setPen(QPen(black, 1));
         painter.setBrush(markFill);
         painter.drawEllipse(mark);
+        painter.setFont(n + 1 < 10 ? oneDigit : twoDigits);
         painter.drawText(mark, Qt::AlignCenter, QString::number(n + 1));
+    }
+
+    if (m_aim) {
+        // Ringed in the colour of the trace's last point, with a white edge that shows on the black.
+        const QPointF p = at(*m_aim);
+        const QColor colour =
+            m_trace.empty() ? phaseColours.front() : phaseColours.at(static_cast<std::size_t>(m_trace.back().phase));
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(paper, 4.5));
+        painter.drawEllipse(p, markRadius, markRadius);
+        painter.setPen(QPen(colour, 2.5));
+        painter.drawEllipse(p, markRadius, markRadius);
     }
 }

@@ -6,9 +6,14 @@
 #include "analysis/hold_figures.h"
 #include "analysis/lost_points.h"
 #include "analysis/series_figures.h"
+#include "analysis/shot_replay.h"
+#include "analysis/sight_picture.h"
 #include "platform/form.h"
 #include "platform/qt/analysis_target_widget.h"
 #include "platform/qt/centred_window.h"
+#include "platform/qt/replay_player.h"
+#include "platform/qt/series_chart_widget.h"
+#include "platform/qt/sight_picture_widget.h"
 #include "platform/rounding.h"
 #include "state/shot_log.h"
 
@@ -16,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -92,6 +98,9 @@ AnalysisWindowView::Figure figureRow(QFormLayout& form, const char* name, const 
 // A screen reader reads the figure under its caption.
 void AnalysisWindowView::Figure::show(const QString& text) const
 {
+    // A replay shows its figures many times a second; a screen reader hears only a new one.
+    if (value->text() == text && !value->accessibleName().isEmpty())
+        return;
     value->setText(text);
     value->setAccessibleName(caption + QStringLiteral(": ") + text);
 }
@@ -135,6 +144,16 @@ void AnalysisWindowView::make()
     m_widget->setAttribute(Qt::WA_QuitOnClose, false);
 
     m_target = new AnalysisTargetWidget(m_widget);
+    m_sights = new SightPictureWidget(m_widget);
+    m_play = new QPushButton(QStringLiteral("Повтори"), m_widget);
+    m_play->setObjectName(QStringLiteral("replay"));
+    m_play->setCheckable(true);
+    m_play->setAutoDefault(false);
+    m_play->setAccessibleDescription(QStringLiteral("Показва отново последните две секунди преди избрания изстрел"));
+    QObject::connect(m_play, &QPushButton::clicked, m_widget, [this](bool play) { playOrStop(play); });
+    m_replay = std::make_unique<ReplayPlayer>(
+        [this](const LoggedShot& shot, const ReplayMoment& moment) { showReplayMoment(shot, moment); },
+        [this] { playOrStop(false); });
     m_shots = table(
         m_widget, "shots", QStringLiteral("Изстрели от серията"),
         {QStringLiteral("№"), QStringLiteral("Точки"), QStringLiteral("Десетични"), QStringLiteral("Попадение\nX"),
@@ -143,7 +162,7 @@ void AnalysisWindowView::make()
          QStringLiteral("Поправки\nY"), QStringLiteral("Загубени от\nзадържане"), QStringLiteral("Загубени от\nмушка"),
          QStringLiteral("Загубени от\nпоправки"), QStringLiteral("Следа 1 s,\nмм"), QStringLiteral("Следа 0,2 s,\nмм"),
          QStringLiteral("В десетката\n1 s, %"), QStringLiteral("Очаквани\nточки 1 s")});
-    QObject::connect(m_shots, &QTableWidget::itemSelectionChanged, m_widget, [this] { showChosenShot(); });
+    QObject::connect(m_shots, &QTableWidget::itemSelectionChanged, m_widget, [this] { playOrStop(false); });
     m_earlier = table(m_widget, "earlier", QStringLiteral("По-ранни серии"),
                       {QStringLiteral("Изстрели"), QStringLiteral("Точки"), QStringLiteral("Десетични"),
                        QStringLiteral("Група, мм")});
@@ -169,23 +188,46 @@ void AnalysisWindowView::make()
     seriesFigures->addLayout(figures);
     seriesFigures->addLayout(coach);
 
+    auto* offset = new QFormLayout;
+    m_bladeOffset = figureRow(*offset, "bladeOffset", QStringLiteral("Мушка от средата на прореза, px"));
+    auto* replay = new QHBoxLayout;
+    replay->addWidget(m_play);
+    replay->addLayout(offset, 1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_target, 1);
+    left->addWidget(new QLabel(QStringLiteral("Прицелна картина, ×8; с пунктир мушката без отклонение")));
+    left->addWidget(m_sights, 0, Qt::AlignHCenter);
+    left->addLayout(replay);
+
+    m_chart = new SeriesChartWidget(m_widget);
+    auto* earlierSeries = new QVBoxLayout;
+    earlierSeries->addWidget(new QLabel(QStringLiteral("По-ранни серии")));
+    earlierSeries->addWidget(m_earlier);
+    auto* chart = new QVBoxLayout;
+    chart->addWidget(new QLabel(QStringLiteral("Серии от стрелбата")));
+    chart->addWidget(m_chart);
+    auto* run = new QHBoxLayout;
+    run->addLayout(earlierSeries, 1);
+    run->addLayout(chart, 1);
+
     auto* side = new QVBoxLayout;
     side->addWidget(new QLabel(QStringLiteral("Серия")));
     side->addWidget(m_shots, 3);
     side->addLayout(seriesFigures);
     side->addLayout(advice);
-    side->addWidget(new QLabel(QStringLiteral("По-ранни серии")));
-    side->addWidget(m_earlier, 1);
+    side->addLayout(run, 1);
     auto* whole = new QHBoxLayout(m_widget);
-    whole->addWidget(m_target, 1);
+    whole->addLayout(left, 1);
     whole->addLayout(side, 2);
 
-    m_widget->resize(1200, 640);
+    m_widget->resize(1260, 720);
 }
 
 void AnalysisWindowView::showSeries()
 {
+    playOrStop(false);
     const std::vector<LoggedShot>& series = m_log.series();
+    m_play->setEnabled(!series.empty());
     m_shots->setRowCount(static_cast<int>(series.size()));
     for (std::size_t n = 0; n < series.size(); ++n) {
         const LoggedShot& shot = series[n];
@@ -220,6 +262,8 @@ void AnalysisWindowView::showSeries()
                {QString::number(f.shots), QString::number(f.points), figure(f.decimal), figure(f.groupSize)});
     }
 
+    m_chart->display(runSeries(m_log));
+
     m_meanPointShown = series.empty() ? std::nullopt : std::optional<FacePoint>(figures.meanPoint);
     if (!series.empty())
         m_shots->selectRow(static_cast<int>(series.size()) - 1);
@@ -240,16 +284,62 @@ void AnalysisWindowView::showCoach(const CoachFigures& f)
     m_advice.show(empty ? QString() : QString::fromStdString(coachAdvice(f)));
 }
 
+std::optional<std::size_t> AnalysisWindowView::chosenRow() const
+{
+    const std::size_t shots = m_log.series().size();
+    const QList<QTableWidgetItem*> chosen = m_shots->selectedItems();
+    const std::size_t row = chosen.isEmpty() ? shots - 1 : static_cast<std::size_t>(chosen.front()->row());
+    return row < shots ? std::optional(row) : std::nullopt;
+}
+
 void AnalysisWindowView::showChosenShot()
 {
     const std::vector<LoggedShot>& series = m_log.series();
     std::vector<FacePoint> landings;
     for (const LoggedShot& shot : series)
         landings.push_back(landingPoint(shot.mark));
-    const QList<QTableWidgetItem*> chosen = m_shots->selectedItems();
-    const int row = chosen.isEmpty() ? static_cast<int>(series.size()) - 1 : chosen.front()->row();
+    const std::optional<std::size_t> chosen = chosenRow();
     std::vector<TracePoint> trace;
-    if (row >= 0 && row < static_cast<int>(series.size()))
-        trace = aimTrace(series[static_cast<std::size_t>(row)]);
-    m_target->display(std::move(landings), m_meanPointShown, std::move(trace));
+    std::optional<SightReading> sights;
+    if (chosen) {
+        trace = aimTrace(series[*chosen]);
+        sights = series[*chosen].sights;
+    }
+    m_target->display(std::move(landings), m_meanPointShown, std::move(trace), chosen);
+    showSights(sights);
+}
+
+void AnalysisWindowView::showSights(const std::optional<SightReading>& sights)
+{
+    m_sights->display(sights);
+    if (!sights) {
+        m_bladeOffset.show(QString());
+        return;
+    }
+    const SightPicture p = sightPicture(*sights);
+    m_bladeOffset.show(
+        QStringLiteral("X %1   Y %2")
+            .arg(QString::fromStdString(twoDecimals(p.bladeRight)), QString::fromStdString(twoDecimals(p.bladeUp))));
+}
+
+void AnalysisWindowView::playOrStop(bool play)
+{
+    const std::optional<std::size_t> chosen = chosenRow();
+    m_replay->stop();
+    m_play->setChecked(play && chosen);
+    m_play->setText(play && chosen ? QStringLiteral("Спри") : QStringLiteral("Повтори"));
+    if (play && chosen) {
+        m_replay->play(m_log.series()[*chosen]);
+        return;
+    }
+    showChosenShot();
+}
+
+void AnalysisWindowView::showReplayMoment(const LoggedShot& shot, const ReplayMoment& moment)
+{
+    std::vector<TracePoint> trace = aimTrace(shot);
+    trace.resize(moment.tracePoints);
+    m_target->showReplay(std::move(trace),
+                         moment.sights ? std::optional<FacePoint>(wouldLand(*moment.sights)) : std::nullopt);
+    showSights(moment.sights);
 }

@@ -4,7 +4,9 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class AnalysisTargetWidget;
@@ -12,12 +14,19 @@ class CentredWindow;
 struct CoachFigures;
 class FormWindow;
 class QLabel;
+class QPushButton;
 class QTableWidget;
+class ReplayPlayer;
+class SeriesChartWidget;
 class ShotLog;
+class SightPictureWidget;
+struct ReplayMoment;
 
-// The shot analysis window: the target with the series and the aim before the chosen shot, a row
-// for each scored shot with its landing point taken apart, the series' figures, and the earlier
-// series of the run. Made on its first Show, centred on the screen; brought to the front at every
+// The shot analysis window: the target with the series and the aim before the chosen shot, the
+// sight picture of that shot and the button that replays its last two seconds, a row for each
+// scored shot with its landing point taken apart, the series' figures, and the earlier series of
+// the run in a table and, with the present one, in a chart. A new shot or a series reset stops a
+// replay, as does choosing another shot. Made on its first Show, centred on the screen; brought to the front at every
 // Show; closing it only hides it. It reads the shot log and follows it after every event.
 class AnalysisWindowView {
 public:
@@ -40,11 +49,19 @@ private:
     void showSeries();
     void showCoach(const CoachFigures& f);
     void showChosenShot();
+    void showSights(const std::optional<SightReading>& sights);
+    void playOrStop(bool play);
+    void showReplayMoment(const LoggedShot& shot, const ReplayMoment& moment);
+    std::optional<std::size_t> chosenRow() const;
 
     const FormWindow& m_window;
     const ShotLog& m_log;
     CentredWindow* m_widget = nullptr;
     AnalysisTargetWidget* m_target = nullptr;
+    SightPictureWidget* m_sights = nullptr;
+    QPushButton* m_play = nullptr;
+    std::unique_ptr<ReplayPlayer> m_replay;
+    SeriesChartWidget* m_chart = nullptr;
     QTableWidget* m_shots = nullptr;
     QTableWidget* m_earlier = nullptr;
     Figure m_points;
@@ -60,6 +77,7 @@ private:
     Figure m_meanTenPercent;
     Figure m_meanExpected;
     Figure m_advice;
+    Figure m_bladeOffset;
     std::optional<FacePoint> m_meanPointShown;
     std::uint64_t m_raisedSerial = 0;
     std::uint64_t m_shownRevision = ~std::uint64_t{0};
