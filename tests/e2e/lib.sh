@@ -181,6 +181,20 @@ activate_window() {
   xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1" >/dev/null 2>&1
 }
 
+# Closes window $1 as a user does, with Alt+F4 to the window manager, and presses again, twice at
+# most, while the window stays shown: a key sent before the window manager made the window active
+# goes to another.
+press_alt_f4() {
+  for _ in 1 2 3; do
+    activate_window "$1"
+    xdotool key --clearmodifiers alt+F4
+    for _ in {1..15}; do
+      xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 0
+      sleep 0.1
+    done
+  done
+}
+
 # The window manager may still move a new window to the middle of the screen; waits until window
 # $1 is framed and stays put, so that clicks land where they are aimed.
 wait_until_settled() {

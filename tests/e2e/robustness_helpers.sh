@@ -44,9 +44,8 @@ expect_scored() {
 
 # Closes the main window $1 as a user does, with Alt+F4 to the window manager.
 close_window() {
-  activate_window "$1"
   E2E_CLOSE_ASKED=$(date +%s%N)
-  xdotool key --clearmodifiers alt+F4
+  press_alt_f4 "$1"
 }
 
 # Fails unless the program, asked to close at E2E_CLOSE_ASKED, ends within 5 s with code 0 and

@@ -59,8 +59,7 @@ found_bar=$(bar_left "$E2E_TMP/start.png" "$WIN_WIDTH")
 rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$E2E_PROGRAM_PID/status")
 echo "start-up: window mapped after $((mapped - started)) ms; VmRSS ${rss} kB"
 
-activate_window "$win"
-xdotool key --clearmodifiers alt+F4
+press_alt_f4 "$win"
 for _ in {1..50}; do
   program_running || break
   sleep 0.1
