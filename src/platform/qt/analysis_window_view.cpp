@@ -225,7 +225,7 @@ void AnalysisWindowView::make()
 
 void AnalysisWindowView::showSeries()
 {
-    playOrStop(false);
+    stopReplay();
     const std::vector<LoggedShot>& series = m_log.series();
     m_play->setEnabled(!series.empty());
     m_shots->setRowCount(static_cast<int>(series.size()));
@@ -322,13 +322,20 @@ void AnalysisWindowView::showSights(const std::optional<SightReading>& sights)
             .arg(QString::fromStdString(twoDecimals(p.bladeRight)), QString::fromStdString(twoDecimals(p.bladeUp))));
 }
 
+void AnalysisWindowView::stopReplay()
+{
+    m_replay->stop();
+    m_play->setChecked(false);
+    m_play->setText(QStringLiteral("Повтори"));
+}
+
 void AnalysisWindowView::playOrStop(bool play)
 {
+    stopReplay();
     const std::optional<std::size_t> chosen = chosenRow();
-    m_replay->stop();
-    m_play->setChecked(play && chosen);
-    m_play->setText(play && chosen ? QStringLiteral("Спри") : QStringLiteral("Повтори"));
     if (play && chosen) {
+        m_play->setChecked(true);
+        m_play->setText(QStringLiteral("Спри"));
         m_replay->play(m_log.series()[*chosen]);
         return;
     }

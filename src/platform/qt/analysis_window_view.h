@@ -26,8 +26,9 @@ struct ReplayMoment;
 // sight picture of that shot and the button that replays its last two seconds, a row for each
 // scored shot with its landing point taken apart, the series' figures, and the earlier series of
 // the run in a table and, with the present one, in a chart. A new shot or a series reset stops a
-// replay, as does choosing another shot. Made on its first Show, centred on the screen; brought to the front at every
-// Show; closing it only hides it. It reads the shot log and follows it after every event.
+// replay, as does choosing another shot. Made on its first Show, centred on the screen; brought
+// to the front at every Show; closing it only hides it. It reads the shot log and follows it
+// after every event.
 class AnalysisWindowView {
 public:
     AnalysisWindowView(const FormWindow& window, const ShotLog& log);
@@ -50,6 +51,7 @@ private:
     void showCoach(const CoachFigures& f);
     void showChosenShot();
     void showSights(const std::optional<SightReading>& sights);
+    void stopReplay();
     void playOrStop(bool play);
     void showReplayMoment(const LoggedShot& shot, const ReplayMoment& moment);
     std::optional<std::size_t> chosenRow() const;
