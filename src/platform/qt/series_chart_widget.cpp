@@ -125,7 +125,8 @@ void SeriesChartWidget::paintEvent(QPaintEvent*)
         if (m_run[n].shots == 0)
             continue;
         const QPointF p(x(n), y(m_run[n].points)), d(x(n), y(m_run[n].decimal));
-        if (n == 0) {
+        // Not isEmpty(), which a path of one moveTo still is.
+        if (points.elementCount() == 0) {
             points.moveTo(p);
             decimals.moveTo(d);
         } else {
