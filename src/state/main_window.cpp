@@ -10,8 +10,6 @@ const char* const mainCaption =
     "СИМУЛАТОР НА РЕАЛНА СТРЕЛБА С ЗОКРАВИН               ЛЯВ БУТОН НА МИШКАТА  - ИЗСТРЕЛ       "
     "ДЕСЕН БУТОН - МИШЕНА";
 
-constexpr std::uint32_t sightColor = rgb(49, 24, 52);
-
 void place(Control& c, float left, float top, float width, float height)
 {
     c.Left = left;

@@ -19,6 +19,8 @@ inline constexpr BullPlace bullOnPlate1{301, 111};
 inline constexpr BullPlace bullOnPlate3{401.467f, 112};
 inline constexpr BullPlace bullOnPlate5{508, 112};
 inline constexpr float bullAwayLeft = 708;
+// The colour of the rear sight and the blade.
+inline constexpr std::uint32_t sightColor = rgb(49, 24, 52);
 
 // The main window f and its controls. The window's own children are in twips (Frame1 and the
 // buttons in it, the range view); the children of the range view are in its pixels.

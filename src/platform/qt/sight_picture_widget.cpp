@@ -1,5 +1,7 @@
 #include "platform/qt/sight_picture_widget.h"
 
+#include "state/main_window.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -12,7 +14,7 @@ const QRectF shown{-3.5, -6, 52, 27};
 
 const QColor board{246, 243, 233};
 const QColor bullColour{95, 95, 95};
-const QColor sightColour{49, 24, 52};
+const QColor sightColour{QRgb{sightColor}};
 const QColor levelBladeOutline{230, 40, 40};
 
 QRectF rect(const SightRect& r)
