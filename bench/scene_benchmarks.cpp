@@ -1,5 +1,5 @@
 #include "bench_pictures.h"
-#include "platform/sound_player.h"
+#include "forms/sound_player.h"
 #include "scene/aim_tracking.h"
 #include "state/simulator.h"
 

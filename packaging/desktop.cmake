@@ -1,9 +1,5 @@
 # The program's place in a Linux desktop: its menu entry, its icon in the sizes a theme looks
 # for, and the description that software centres show.
-if(NOT (UNIX AND NOT APPLE))
-  return()
-endif()
-
 include(GNUInstallDirs)
 
 set(app_id bg.strelbishte.strelbishte)

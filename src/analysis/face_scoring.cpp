@@ -1,6 +1,6 @@
 #include "analysis/face_scoring.h"
 
-#include "platform/rounding.h"
+#include "forms/rounding.h"
 #include "shot/ring_scoring.h"
 #include "state/target_controls.h"
 

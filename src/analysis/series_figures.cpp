@@ -1,6 +1,6 @@
 #include "analysis/series_figures.h"
 
-#include "platform/rounding.h"
+#include "forms/rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -20,7 +20,7 @@ void Form_Load(Simulator& s)
     s.shotNumber = 0;
     s.windage = 0;
     s.elevation = 0;
-    s.appPath = s.AppPath;
+    s.appPath = s.programFolder;
     s.shotSoundPath = besideProgram(s.appPath, "AK.wav");
     s.shotSound2Path = besideProgram(s.appPath, "AK2.wav");
     // No target is in play until an exercise is chosen: the bull marker stands away from every plate.

@@ -1,6 +1,6 @@
 #include "motion/hold_sway.h"
 
-#include "platform/rounding.h"
+#include "forms/rounding.h"
 #include "scene/frame.h"
 #include "state/simulator.h"
 

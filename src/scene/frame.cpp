@@ -1,6 +1,6 @@
 #include "scene/frame.h"
 
-#include "platform/rounding.h"
+#include "forms/rounding.h"
 #include "state/simulator.h"
 
 namespace {
@@ -60,7 +60,7 @@ void frame::drawArm(Simulator& s, float ax, float ay)
     const int h = static_cast<int>(s.f.Черно.ScaleHeight());
     const int px = roundHalfEven(ax);
     const int py = roundHalfEven(ay);
-    s.composition.drawArm(s.f.Основа, s.f.Фон, s.f.Бяло, s.f.Черно, px, py, w, h);
+    s.composition.draw(s.f.Основа, s.f.Фон, s.f.Бяло, s.f.Черно, px, py, w, h);
 }
 
 void frame::show(Simulator& s)

@@ -1,6 +1,6 @@
 #include "shot/landing.h"
 
-#include "platform/rounding.h"
+#include "forms/rounding.h"
 
 // The positions subtract in single precision, the constant and the setting in double; the landing
 // point is formed in single precision.

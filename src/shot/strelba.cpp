@@ -13,7 +13,7 @@ constexpr int seriesLength = 10;
 // Marks shot N of the series on the target window, scores it and shows its points.
 void markAndScore(Simulator& s, int N, const SightReading& read)
 {
-    Control& mark = s.proverka->dum(N);
+    Control& mark = s.proverka.controls().dum(N);
     mark.Left = markCentreLeft - s.hitX;
     mark.Top = static_cast<float>(s.hitY + double{markCentreTop});
     mark.Visible = true;
@@ -22,7 +22,7 @@ void markAndScore(Simulator& s, int N, const SightReading& read)
     s.f.i(N).setText(std::to_string(s.shotScore));
     if (N == seriesLength)
         s.f.i(11).setText(std::to_string(s.seriesScore));
-    s.proverka->tbi.setText(std::to_string(s.shotScore));
+    s.proverka.controls().tbi.setText(std::to_string(s.shotScore));
     s.armDrop = 5.0f * static_cast<float>(N);
 }
 

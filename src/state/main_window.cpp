@@ -1,6 +1,6 @@
 #include "state/main_window.h"
 
-#include "platform/units.h"
+#include "forms/units.h"
 
 #include <memory>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/control.h"
-#include "platform/form.h"
-#include "platform/picture_box.h"
-#include "platform/sound_player.h"
-#include "platform/timer.h"
+#include "forms/control.h"
+#include "forms/form.h"
+#include "forms/picture_box.h"
+#include "forms/sound_player.h"
+#include "forms/timer.h"
 #include "state/scene_pictures.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/raster.h"
+#include "forms/raster.h"
 
 #include <memory>
 

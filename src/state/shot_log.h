@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/control.h"
-#include "platform/timer.h"
+#include "forms/control.h"
+#include "forms/timer.h"
 
 #include <cstddef>
 #include <cstdint>

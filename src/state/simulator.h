@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/composition.h"
-#include "platform/sound_player.h"
-#include "platform/timer.h"
+#include "forms/composition.h"
+#include "forms/sound_player.h"
+#include "forms/timer.h"
 #include "state/exercise_state.h"
 #include "state/main_window.h"
 #include "state/scene_pictures.h"
@@ -17,7 +17,7 @@
 class Simulator : public ExerciseState {
 public:
     Simulator(const ScenePictures& pictures, SoundPlayer& player, std::string appFolder)
-        : AppPath(std::move(appFolder))
+        : programFolder(std::move(appFolder))
         , f(pictures, timers, player)
         , proverka(targetCaption)
         , analysisWindow("АНАЛИЗ НА СТРЕЛБАТА")
@@ -26,11 +26,11 @@ public:
     Simulator(const Simulator&) = delete;
     Simulator& operator=(const Simulator&) = delete;
 
-    const std::string AppPath;  // the folder that holds the program
+    const std::string programFolder;  // App.Path, the folder that holds the program
     TimerQueue timers;
     MainWindow f;
     TargetWindow proverka;
-    FormWindow analysisWindow;       // the shot analysis, shown in front by the button Analysis
-    frame::Composition composition;  // what the frames have left in the image of f.Основа
-    ShotLog shotLog;                 // what the shot analysis reads
+    FormWindow analysisWindow;        // the shot analysis, shown in front by the button Analysis
+    sprite::Composition composition;  // what the frames have left in the image of f.Основа
+    ShotLog shotLog;                  // what the shot analysis reads
 };

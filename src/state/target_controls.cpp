@@ -1,6 +1,6 @@
 #include "state/target_controls.h"
 
-#include "platform/units.h"
+#include "forms/units.h"
 
 namespace {
 

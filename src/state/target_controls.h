@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/control.h"
-#include "platform/form.h"
+#include "forms/control.h"
+#include "forms/form.h"
 
 #include <array>
 

@@ -8,12 +8,12 @@
 void Horizont_Change(Simulator& s)
 {
     const std::int16_t hundred = 100;
-    s.windage = static_cast<std::int16_t>(s.proverka->Horizont.value() - hundred);
-    s.proverka->tHorizont.setText(std::to_string(s.windage));
+    s.windage = static_cast<std::int16_t>(s.proverka.controls().Horizont.value() - hundred);
+    s.proverka.controls().tHorizont.setText(std::to_string(s.windage));
 }
 
 void Vertikal_Change(Simulator& s)
 {
-    s.elevation = std::int32_t{s.proverka->Vertikal.value()} - 100;
-    s.proverka->tVertikal.setText(std::to_string(s.elevation));
+    s.elevation = std::int32_t{s.proverka.controls().Vertikal.value()} - 100;
+    s.proverka.controls().tVertikal.setText(std::to_string(s.elevation));
 }

@@ -1,5 +1,5 @@
-#include "platform/blit.h"
-#include "platform/picture_box.h"
+#include "forms/blit.h"
+#include "forms/picture_box.h"
 #include "raster_helpers.h"
 
 #include <gtest/gtest.h>

@@ -10,14 +10,14 @@ void completeSeriesByHand(Harness& h)
 {
     Simulator& s = h.s;
     for (int k = 1; k <= 10; ++k) {
-        s.proverka->dum(k).Left = 80;
-        s.proverka->dum(k).Top = 72.5f;
-        s.proverka->dum(k).Visible = true;
+        s.proverka.controls().dum(k).Left = 80;
+        s.proverka.controls().dum(k).Top = 72.5f;
+        s.proverka.controls().dum(k).Visible = true;
         s.f.i(k).setText("9");
     }
-    s.proverka->tbi.setText("9");
-    s.proverka->Horizont.setValue(130);
-    s.proverka->Vertikal.setValue(93);
+    s.proverka.controls().tbi.setText("9");
+    s.proverka.controls().Horizont.setValue(130);
+    s.proverka.controls().Vertikal.setValue(93);
     s.windage = 30;
     s.elevation = -7;
     s.shotNumber = 10;
@@ -96,7 +96,7 @@ TEST_P(SeriesReset, WithAnEmptyTotalLeavesNoTargetWindow)
 {
     Harness h;
     for (int k = 1; k <= 3; ++k) {
-        h.s.proverka->dum(k).Visible = true;
+        h.s.proverka.controls().dum(k).Visible = true;
         h.s.f.i(k).setText("7");
     }
     h.s.proverka.Show();
@@ -131,8 +131,8 @@ TEST_P(SeriesReset, AfterTenShotsStartsTheNextSeriesAtTheFirstMarkAndBox)
     h.click();
     EXPECT_NE(h.s.f.i(1).text(), "");
     EXPECT_EQ(h.s.f.i(2).text(), "");
-    EXPECT_TRUE(h.s.proverka->dum(1).Visible);
-    EXPECT_FALSE(h.s.proverka->dum(2).Visible);
+    EXPECT_TRUE(h.s.proverka.controls().dum(1).Visible);
+    EXPECT_FALSE(h.s.proverka.controls().dum(2).Visible);
     EXPECT_EQ(h.s.armDrop, 5.0f);
 }
 

@@ -12,7 +12,7 @@ TEST(Command1, ShowsTheTargetWindowThenBringsTheMainWindowBack)
     EXPECT_EQ(h.s.targetShown, 1);
     EXPECT_TRUE(inFrontOf(h.s.proverka, h.s.f));
     EXPECT_EQ(h.s.proverka.loadSerial(), 1u);
-    h.s.proverka->dum(1).Visible = true;
+    h.s.proverka.controls().dum(1).Visible = true;
 
     h.s.f.Command1.click();
     EXPECT_EQ(h.s.targetShown, 0);
@@ -23,7 +23,7 @@ TEST(Command1, ShowsTheTargetWindowThenBringsTheMainWindowBack)
     EXPECT_EQ(h.s.targetShown, 1);
     EXPECT_TRUE(inFrontOf(h.s.proverka, h.s.f));
     EXPECT_EQ(h.s.proverka.loadSerial(), 1u);
-    EXPECT_TRUE(h.s.proverka->dum(1).Visible);
+    EXPECT_TRUE(h.s.proverka.controls().dum(1).Visible);
 }
 
 TEST(Command1, AfterTheRightButtonAndAClickOnTheTargetShowsItAgain)

@@ -1,6 +1,6 @@
-#include "platform/control.h"
-#include "platform/form.h"
-#include "platform/rounding.h"
+#include "forms/control.h"
+#include "forms/form.h"
+#include "forms/rounding.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +17,10 @@ TEST(LazyForm, LoadsHiddenOnFirstUseOfAControl)
     LazyForm<Controls> form("x");
     EXPECT_EQ(form.state(), WindowState::NotLoaded);
     EXPECT_EQ(form.ifLoaded(), nullptr);
-    form->box.setText("7");
+    form.controls().box.setText("7");
     EXPECT_EQ(form.state(), WindowState::Hidden);
     EXPECT_EQ(form.loadSerial(), 1u);
-    EXPECT_EQ(form->box.text(), "7");
+    EXPECT_EQ(form.controls().box.text(), "7");
 }
 
 TEST(LazyForm, ShowLoadsAndBringsToTheFrontEachTime)
@@ -44,11 +44,11 @@ TEST(LazyForm, UnloadThrowsTheControlsAwayAndTheNextUseMakesFreshOnes)
         ++wired;
         c.box.onChange = [] {};
     };
-    form->box.setText("9");
+    form.controls().box.setText("9");
     form.Unload();
     EXPECT_EQ(form.state(), WindowState::NotLoaded);
     EXPECT_EQ(form.ifLoaded(), nullptr);
-    EXPECT_EQ(form->box.text(), "");
+    EXPECT_EQ(form.controls().box.text(), "");
     EXPECT_EQ(form.loadSerial(), 2u);
     EXPECT_EQ(wired, 2) << "each fresh load is wired again";
     form.Unload();

@@ -165,8 +165,8 @@ TEST(HoldSway, ShotAfterASwayTickCarriesTheSwayIntoItsLandingPoint)
 
     EXPECT_NEAR(swayed.s.f.dum.Left, -0.7733925, 1e-4);
     EXPECT_NEAR(swayed.s.f.dum.Top, -0.6449962, 1e-4);
-    const float stillLeft = still.s.proverka->dum(1).Left;
-    const float swayedLeft = swayed.s.proverka->dum(1).Left;
+    const float stillLeft = still.s.proverka.controls().dum(1).Left;
+    const float swayedLeft = swayed.s.proverka.controls().dum(1).Left;
     EXPECT_NEAR(swayedLeft - stillLeft, -14.80135, 1e-3);
     EXPECT_NE(swayed.s.hitY, still.s.hitY);
 }

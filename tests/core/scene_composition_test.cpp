@@ -1,5 +1,5 @@
+#include "forms/blit.h"
 #include "harness.h"
-#include "platform/blit.h"
 #include "raster_helpers.h"
 #include "scene/frame.h"
 #include "scene_expected.h"

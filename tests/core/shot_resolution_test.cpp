@@ -49,14 +49,14 @@ TEST_P(WorkedShots, LandMarkAndScoreAsTheSightPictureSays)
 
     EXPECT_NEAR(h.s.hitX, w.hitX, 1e-3);
     EXPECT_EQ(h.s.hitY, w.hitY);
-    const Control& mark = h.s.proverka->dum(1);
+    const Control& mark = h.s.proverka.controls().dum(1);
     EXPECT_TRUE(mark.Visible);
     EXPECT_NEAR(mark.Left, 78 - w.hitX, 1e-3);
     EXPECT_EQ(mark.Top, static_cast<float>(w.hitY + 68.5));
     EXPECT_EQ(h.s.shotScore, w.points);
     EXPECT_EQ(h.s.seriesScore, w.points);
     EXPECT_EQ(h.s.f.i(1).text(), std::to_string(w.points));
-    EXPECT_EQ(h.s.proverka->tbi.text(), std::to_string(w.points));
+    EXPECT_EQ(h.s.proverka.controls().tbi.text(), std::to_string(w.points));
     EXPECT_EQ(h.s.armDrop, 5.0f);
 }
 
@@ -107,7 +107,7 @@ TEST_P(HitYRounding, GoesToTheNearestWholeMillimetreAndTiesToEven)
     aim(h.s, {386, t.mm1Top, 21.45f, t.bladeBelow});
     h.click();
     EXPECT_EQ(h.s.hitY, t.hitY);
-    EXPECT_EQ(h.s.proverka->dum(1).Top, static_cast<float>(t.hitY) + 68.5f);
+    EXPECT_EQ(h.s.proverka.controls().dum(1).Top, static_cast<float>(t.hitY) + 68.5f);
 }
 
 // A blade 0.25 px below the post with elevation -1 cancels exactly, so the vertical term is a true
@@ -129,7 +129,7 @@ TEST(Shot, FixesTheLandingPointAndStartsTheRecoilBeforeMarking)
         int seriesScore;
     } seen{};
     h.s.f.i(1).onChange = [&] {
-        seen = {h.s.shotPending, h.s.f.otkat.enabled(), h.s.proverka->dum(1).Visible, h.s.seriesScore};
+        seen = {h.s.shotPending, h.s.f.otkat.enabled(), h.s.proverka.controls().dum(1).Visible, h.s.seriesScore};
     };
     h.click();
     EXPECT_EQ(seen.shotPending, 1);
@@ -144,16 +144,16 @@ TEST(Shot, MarksWhileTheTargetWindowIsNotLoadedWithoutShowingIt)
     aim(h.s, centred);
     h.click();
     EXPECT_EQ(h.s.proverka.state(), WindowState::Hidden);
-    EXPECT_TRUE(h.s.proverka->dum(1).Visible);
-    EXPECT_EQ(h.s.proverka->tbi.text(), "10");
-    EXPECT_EQ(h.s.proverka->tHorizont.text(), "Text1");
+    EXPECT_TRUE(h.s.proverka.controls().dum(1).Visible);
+    EXPECT_EQ(h.s.proverka.controls().tbi.text(), "10");
+    EXPECT_EQ(h.s.proverka.controls().tHorizont.text(), "Text1");
 
     h.s.proverka.Unload();
     h.click();
     EXPECT_EQ(h.s.proverka.state(), WindowState::Hidden);
     EXPECT_EQ(h.s.proverka.loadSerial(), 2u);
-    EXPECT_FALSE(h.s.proverka->dum(1).Visible) << "the fresh window holds only the second mark";
-    EXPECT_TRUE(h.s.proverka->dum(2).Visible);
+    EXPECT_FALSE(h.s.proverka.controls().dum(1).Visible) << "the fresh window holds only the second mark";
+    EXPECT_TRUE(h.s.proverka.controls().dum(2).Visible);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST(Series, TenShotsFillTheScoreColumnAndBringUpTheTargetWindow)
     std::string tbiWhenTotalled;
     float dropWhenTotalled = -1;
     h.s.f.i(11).onChange = [&] {
-        tbiWhenTotalled = h.s.proverka->tbi.text();
+        tbiWhenTotalled = h.s.proverka.controls().tbi.text();
         dropWhenTotalled = h.s.armDrop;
         h.s.proverka.Show();
     };
@@ -50,14 +50,14 @@ TEST(Series, TenShotsFillTheScoreColumnAndBringUpTheTargetWindow)
     for (int n = 1; n <= 10; ++n) {
         total += seriesPoints[n - 1];
         EXPECT_EQ(h.s.f.i(n).text(), std::to_string(seriesPoints[n - 1])) << "i" << n;
-        const Control& mark = h.s.proverka->dum(n);
+        const Control& mark = h.s.proverka.controls().dum(n);
         EXPECT_TRUE(mark.Visible) << "dum" << n;
         EXPECT_NEAR(mark.Left, 78 + 5 * (n - 1), 1e-3) << "dum" << n;
         EXPECT_EQ(mark.Top, 68.5f) << "dum" << n;
     }
     EXPECT_EQ(h.s.seriesScore, total);
     EXPECT_EQ(h.s.f.i(11).text(), std::to_string(total));
-    EXPECT_EQ(h.s.proverka->tbi.text(), "4");
+    EXPECT_EQ(h.s.proverka.controls().tbi.text(), "4");
     EXPECT_EQ(tbiWhenTotalled, "4") << "the ninth shot's points, before tbi takes the tenth";
     EXPECT_EQ(dropWhenTotalled, 45.0f);
     EXPECT_EQ(h.s.proverka.state(), WindowState::Shown);
@@ -71,7 +71,7 @@ TEST(Series, TheEleventhClickFiresWithoutMarkingOrScoring)
     const std::array<float, 10> marksBefore = [&] {
         std::array<float, 10> lefts{};
         for (int n = 1; n <= 10; ++n)
-            lefts[n - 1] = h.s.proverka->dum(n).Left;
+            lefts[n - 1] = h.s.proverka.controls().dum(n).Left;
         return lefts;
     }();
 
@@ -85,12 +85,12 @@ TEST(Series, TheEleventhClickFiresWithoutMarkingOrScoring)
     EXPECT_TRUE(h.s.f.otkat.enabled());
     EXPECT_NEAR(h.s.hitX, -100, 1e-3) << "the landing point is still computed";
     for (int n = 1; n <= 10; ++n)
-        EXPECT_EQ(h.s.proverka->dum(n).Left, marksBefore[n - 1]) << "dum" << n;
+        EXPECT_EQ(h.s.proverka.controls().dum(n).Left, marksBefore[n - 1]) << "dum" << n;
     EXPECT_EQ(h.s.shotScore, 4);
     EXPECT_EQ(h.s.seriesScore, 65);
     EXPECT_EQ(h.s.f.i(10).text(), "4");
     EXPECT_EQ(h.s.f.i(11).text(), "65");
-    EXPECT_EQ(h.s.proverka->tbi.text(), "4");
+    EXPECT_EQ(h.s.proverka.controls().tbi.text(), "4");
     EXPECT_EQ(h.s.armDrop, 50.0f);
 
     h.click();

@@ -32,17 +32,17 @@ TEST(RightButton, OnAShownWindowBringsItToTheFrontAndRewritesTheSettings)
     h.s.windage = -12;
     h.s.elevation = 7;
     h.rightButton();
-    h.s.proverka->tHorizont.setText("typed");
-    h.s.proverka->tVertikal.setText("typed");
-    h.s.proverka->dum(3).Visible = true;
+    h.s.proverka.controls().tHorizont.setText("typed");
+    h.s.proverka.controls().tVertikal.setText("typed");
+    h.s.proverka.controls().dum(3).Visible = true;
     h.s.f.Show();
 
     h.rightButton();
     EXPECT_TRUE(shownInFront(h.s.proverka, h.s.f));
     EXPECT_EQ(h.s.proverka.loadSerial(), 1u);
-    EXPECT_EQ(h.s.proverka->tHorizont.text(), "-12");
-    EXPECT_EQ(h.s.proverka->tVertikal.text(), "7");
-    EXPECT_TRUE(h.s.proverka->dum(3).Visible);
+    EXPECT_EQ(h.s.proverka.controls().tHorizont.text(), "-12");
+    EXPECT_EQ(h.s.proverka.controls().tVertikal.text(), "7");
+    EXPECT_TRUE(h.s.proverka.controls().dum(3).Visible);
 }
 
 TEST(OtherButtons, DoNothingOnTheRangeView)
@@ -91,8 +91,8 @@ TEST(SightBars, MoveFromTheLoadStateAfterAnUnloadNotFromTheHeldSetting)
 {
     Harness h;
     h.rightButton();
-    h.s.proverka->Horizont.setValue(130);
-    h.s.proverka->Vertikal.setValue(60);
+    h.s.proverka.controls().Horizont.setValue(130);
+    h.s.proverka.controls().Vertikal.setValue(60);
     ASSERT_EQ(h.s.windage, 30);
     ASSERT_EQ(h.s.elevation, -40);
 
@@ -109,10 +109,10 @@ TEST(SightBars, MoveFromTheLoadStateAfterAnUnloadNotFromTheHeldSetting)
     EXPECT_EQ(c.tHorizont.text(), "30");
     EXPECT_EQ(c.tVertikal.text(), "-40");
 
-    h.s.proverka->Horizont.setValue(101);
+    h.s.proverka.controls().Horizont.setValue(101);
     EXPECT_EQ(h.s.windage, 1);
     EXPECT_EQ(c.tHorizont.text(), "1");
-    h.s.proverka->Vertikal.setValue(90);
+    h.s.proverka.controls().Vertikal.setValue(90);
     EXPECT_EQ(h.s.elevation, -10);
 }
 
@@ -120,11 +120,11 @@ TEST(TargetFormClick, BringsTheMainWindowBackAndKeepsTheTargetLoaded)
 {
     Harness h;
     h.rightButton();
-    h.s.proverka->dum(1).Visible = true;
+    h.s.proverka.controls().dum(1).Visible = true;
     h.s.proverka.click();
     EXPECT_TRUE(shownInFront(h.s.f, h.s.proverka));
     EXPECT_EQ(h.s.proverka.state(), WindowState::Shown);
-    EXPECT_TRUE(h.s.proverka->dum(1).Visible);
+    EXPECT_TRUE(h.s.proverka.controls().dum(1).Visible);
 
     h.rightButton();
     EXPECT_TRUE(shownInFront(h.s.proverka, h.s.f));

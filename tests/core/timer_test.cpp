@@ -1,4 +1,4 @@
-#include "platform/timer.h"
+#include "forms/timer.h"
 
 #include <gtest/gtest.h>
 

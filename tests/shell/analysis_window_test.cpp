@@ -1,10 +1,10 @@
 #include "analysis/coach_advice.h"
 #include "analysis/coach_figures.h"
 #include "analysis/figure_text.h"
+#include "forms/rounding.h"
 #include "found_widgets.h"
 #include "harness.h"
-#include "platform/qt/analysis_window_view.h"
-#include "platform/rounding.h"
+#include "shell/analysis_window/analysis_window_host.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -22,7 +22,7 @@ namespace {
 // after every event.
 struct AnalysisRig {
     Harness h;
-    AnalysisWindowView view{h.s.analysisWindow, h.s.shotLog};
+    AnalysisWindowHost view{h.s.analysisWindow, h.s.shotLog};
 
     QWidget* window() const { return windowNamed(QStringLiteral("analysis")); }
     QTableWidget& table(const char* name) const

@@ -1,4 +1,4 @@
-#include "platform/blit.h"
+#include "forms/blit.h"
 #include "raster_helpers.h"
 #include "view_rig.h"
 

@@ -1,7 +1,7 @@
 #include "found_widgets.h"
 #include "harness.h"
-#include "platform/qt/main_window_view.h"
-#include "platform/qt/shell.h"
+#include "shell/main_window/main_window_widget.h"
+#include "shell/shell.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "platform/qt/sound/sound_file.h"
+#include "shell/sound/sound_file.h"
 #include "sound_fixtures.h"
 
 #include <QDir>

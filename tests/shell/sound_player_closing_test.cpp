@@ -1,4 +1,4 @@
-#include "platform/qt/sound/pulse_sound_player.h"
+#include "shell/sound/pulse_sound_player.h"
 #include "sound_fixtures.h"
 
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "platform/qt/sound/pulse_sound_player.h"
 #include "private_sound_server.h"
+#include "shell/sound/pulse_sound_player.h"
 #include "sound_fixtures.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
+#include "forms/units.h"
 #include "found_widgets.h"
 #include "harness.h"
-#include "platform/qt/target_window_view.h"
-#include "platform/units.h"
+#include "shell/target_window/target_window_host.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -47,7 +47,7 @@ public:
 
     Harness h;
     Simulator& s;
-    TargetWindowView view;
+    TargetWindowHost view;
 
 private:
     TargetWindowIntents intents()
@@ -193,10 +193,10 @@ void TargetWindowTest::marksAreDrawnWhereTheModelPutsThem()
     TargetRig rig;
     rig.run([&] {
         rig.s.proverka.Show();
-        rig.s.proverka->dum(1) = {78, 68.5f, 1.99f, 1.99f, true};
-        rig.s.proverka->dum(2) = {-1, 10, 1.99f, 1.99f, true};
-        rig.s.proverka->dum(3) = {120, 30, 1.99f, 1.99f, false};
-        rig.s.proverka->dum(4) = {-352, 73.5f, 1.99f, 1.99f, true};
+        rig.s.proverka.controls().dum(1) = {78, 68.5f, 1.99f, 1.99f, true};
+        rig.s.proverka.controls().dum(2) = {-1, 10, 1.99f, 1.99f, true};
+        rig.s.proverka.controls().dum(3) = {120, 30, 1.99f, 1.99f, false};
+        rig.s.proverka.controls().dum(4) = {-352, 73.5f, 1.99f, 1.99f, true};
     });
     const QPoint centre = pixelOf(79, 69.5);
     QCOMPARE(rig.shownAt(centre), qRgb(0, 0, 0));
@@ -204,7 +204,7 @@ void TargetWindowTest::marksAreDrawnWhereTheModelPutsThem()
     QCOMPARE(rig.shownAt(pixelOf(0, 11)), qRgb(0, 0, 0));                  // the part inside the window
     QCOMPARE(rig.shownAt(pixelOf(121, 31)), facePixel(pixelOf(121, 31)));  // a hidden mark
 
-    rig.run([&] { rig.s.proverka->dum(1).Visible = false; });
+    rig.run([&] { rig.s.proverka.controls().dum(1).Visible = false; });
     QCOMPARE(rig.shownAt(centre), facePixel(centre));
 }
 
@@ -244,7 +244,7 @@ void TargetWindowTest::unloadRemovesTheWindowAndTheNextLoadIsFresh()
     // Unloaded and loaded again within one event: a fresh window all the same.
     QPointer<QWidget> before = second;
     rig.run([&] {
-        rig.s.proverka->tbi.setText("9");
+        rig.s.proverka.controls().tbi.setText("9");
         rig.s.proverka.Unload();
         rig.s.proverka.Show();
     });
@@ -257,7 +257,7 @@ void TargetWindowTest::aClickWithEitherButtonOnTheFaceOrAMarkIsTheFormClick()
     TargetRig rig;
     rig.run([&] {
         rig.s.proverka.Show();
-        rig.s.proverka->dum(1) = {78, 68.5f, 1.99f, 1.99f, true};
+        rig.s.proverka.controls().dum(1) = {78, 68.5f, 1.99f, 1.99f, true};
     });
     for (auto [button, where] : {std::pair{Qt::LeftButton, QPoint(200, 300)},
                                  {Qt::RightButton, QPoint(400, 150)},
@@ -306,7 +306,7 @@ void TargetWindowTest::movingABarRunsItsHandler()
     vertikal->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(rig.s.elevation, -90);
 
-    rig.run([&] { rig.s.proverka->Horizont.setValue(37); });
+    rig.run([&] { rig.s.proverka.controls().Horizont.setValue(37); });
     QCOMPARE(horizont->value(), 37);
     QCOMPARE(rig.s.windage, -63);
 }
@@ -359,7 +359,7 @@ void TargetWindowTest::typingIntoATextBoxSetsTheModelText()
     TargetRig rig;
     rig.run([&] { rig.s.proverka.Show(); });
     QTest::keyClicks(rig.textBox("tbi"), QStringLiteral("12"));
-    QCOMPARE(rig.s.proverka->tbi.text(), "12");
+    QCOMPARE(rig.s.proverka.controls().tbi.text(), "12");
 }
 
 void TargetWindowTest::closingByTheWindowManagerUnloads()

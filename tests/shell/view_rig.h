@@ -2,7 +2,7 @@
 
 #include "found_widgets.h"
 #include "harness.h"
-#include "platform/qt/main_window_view.h"
+#include "shell/main_window/main_window_widget.h"
 
 #include <QPoint>
 #include <QWindow>
@@ -36,7 +36,7 @@ public:
     std::vector<ReportedEvent> reported;
     std::vector<int> outerWidths;
     int unloads = 0;
-    MainWindowView view;
+    MainWindowWidget view;
 
     QWindow* window() { return view.windowHandle(); }
     // A point of the range view's inner area in the window's coordinates.

@@ -148,7 +148,7 @@ void apply(const SoakEvent& e, Harness& h)
     case Kind::ScrollBar:
         if (!targetShown(h))
             h.rightButton();
-        (e.button == 0 ? s.proverka->Horizont : s.proverka->Vertikal).setValue(e.value);
+        (e.button == 0 ? s.proverka.controls().Horizont : s.proverka.controls().Vertikal).setValue(e.value);
         break;
     case Kind::TypeTotal:
         s.f.i(11).setText(e.text);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/sound_player.h"
+#include "forms/sound_player.h"
 #include "state/scene_pictures.h"
 #include "state/simulator.h"
 

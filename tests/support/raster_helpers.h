@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/picture_box.h"
-#include "platform/raster.h"
+#include "forms/picture_box.h"
+#include "forms/raster.h"
 
 #include <algorithm>
 #include <cstdint>

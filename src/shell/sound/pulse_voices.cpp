@@ -1,0 +1,199 @@
+#include "shell/sound/pulse_player_impl.h"
+#include "shell/sound/sound_file.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+
+// Silence after each sound. PipeWire's server (0.3.65 in Debian 12) drops the last period of
+// what a stream plays before it runs dry, up to its longest of 2048 frames at 48 kHz; the
+// silence is what it drops.
+constexpr int silenceAfterMilliseconds = 50;
+
+std::shared_ptr<const Playable> playable(DecodedSound decoded)
+{
+    auto sound = std::make_shared<Playable>();
+    if (decoded.channels > static_cast<int>(PA_CHANNELS_MAX))
+        return nullptr;
+    sound->spec = {PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(decoded.rate),
+                   static_cast<std::uint8_t>(decoded.channels)};
+    if (!pa_sample_spec_valid(&sound->spec))
+        return nullptr;
+    pa_channel_map_init_extend(&sound->channels, sound->spec.channels, PA_CHANNEL_MAP_WAVEEX);
+    const std::size_t silence = static_cast<std::size_t>(decoded.rate) * silenceAfterMilliseconds / 1000;
+    decoded.samples.resize(decoded.samples.size() + silence * sound->spec.channels);
+    sound->samples = std::move(decoded.samples);
+    return sound;
+}
+
+}  // namespace
+
+void PulseSoundPlayer::Impl::startReading(const std::string& path, Sound& sound)
+{
+    sound.reading = true;
+    reader.start([this, path] { read(path); });
+}
+
+// A file that cannot be played is forgotten, to be read again at its next request.
+void PulseSoundPlayer::Impl::read(const std::string& path)
+{
+    std::optional<DecodedSound> decoded = readSoundFile(path);
+    std::shared_ptr<const Playable> samples = decoded ? playable(std::move(*decoded)) : nullptr;
+    LoopLock lock(loop);
+    if (closing)
+        return;
+    const auto sound = sounds.find(path);
+    sound->second.reading = false;
+    if (!samples) {
+        sounds.erase(sound);
+        return;
+    }
+    sound->second.samples = std::move(samples);
+    arm(sound->second);
+}
+
+// Starts the armed voices for the plays that wait, then arms the voices for those that still wait
+// and one for the next play while a shot may come.
+void PulseSoundPlayer::Impl::arm(Sound& sound)
+{
+    if (!online() || !sound.samples)
+        return;
+    int spare = 0;
+    for (Voice& voice : sound.voices) {
+        if (voice.stage == Voice::Stage::Armed && sound.waiting > 0) {
+            --sound.waiting;
+            start(voice);
+        } else if (voice.stage != Voice::Stage::Playing) {
+            ++spare;
+        }
+    }
+    for (const int wanted = sound.waiting + (ready ? 1 : 0); spare < wanted; ++spare)
+        if (!openVoice(sound)) {
+            sound.waiting = 0;
+            return;
+        }
+}
+
+void PulseSoundPlayer::Impl::armAll()
+{
+    for (auto& [path, sound] : sounds)
+        arm(sound);
+}
+
+bool PulseSoundPlayer::Impl::openVoice(Sound& sound)
+{
+    const Playable& samples = *sound.samples;
+    pa_stream* stream =
+        pa_stream_new_with_proplist(context, sound.name.c_str(), &samples.spec, &samples.channels, properties);
+    if (!stream)
+        return false;
+    Voice& voice = sound.voices.emplace_back(Voice{*this, sound, sound.samples, stream});
+    pa_stream_set_state_callback(stream, voiceChanged, &voice);
+    pa_stream_set_write_callback(stream, voiceWants, &voice);
+    const pa_buffer_attr buffer = shortPeriods(samples.spec);
+    if (pa_stream_connect_playback(stream, nullptr, &buffer,
+                                   static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY),
+                                   nullptr, nullptr) < 0) {
+        close(voice);
+        return false;
+    }
+    return true;
+}
+
+// A voice is filled as far as its stream holds while it is armed, and on as the server asks
+// while it plays.
+void PulseSoundPlayer::Impl::voiceChanged(pa_stream* stream, void* voice)
+{
+    Voice& v = *static_cast<Voice*>(voice);
+    Impl& self = v.player;
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY:
+        self.fill(v, pa_stream_get_buffer_attr(stream)->maxlength);
+        v.stage = Voice::Stage::Armed;
+        self.arm(v.sound);
+        break;
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+        // The server would not take the sound; the plays that wait for it are dropped.
+        if (v.stage == Voice::Stage::Arming)
+            v.sound.waiting = 0;
+        self.close(v);
+        break;
+    default:
+        break;
+    }
+}
+
+void PulseSoundPlayer::Impl::voiceWants(pa_stream*, std::size_t bytes, void* voice)
+{
+    Voice& v = *static_cast<Voice*>(voice);
+    if (v.stage == Voice::Stage::Playing)
+        v.player.fill(v, bytes);
+}
+
+void PulseSoundPlayer::Impl::fill(Voice& voice, std::size_t most)
+{
+    const std::size_t bytes = std::min(most, voice.samples->bytes() - voice.written);
+    if (bytes == 0)
+        return;
+    pa_stream_write(voice.stream, reinterpret_cast<const char*>(voice.samples->samples.data()) + voice.written, bytes,
+                    nullptr, 0, PA_SEEK_RELATIVE);
+    voice.written += bytes;
+    drainWhenWritten(voice);
+}
+
+void PulseSoundPlayer::Impl::start(Voice& voice)
+{
+    voice.stage = Voice::Stage::Playing;
+    if (pa_operation* op = pa_stream_cork(voice.stream, 0, nullptr, nullptr))
+        pa_operation_unref(op);
+    drainWhenWritten(voice);
+}
+
+// A voice that played to its end closes.
+void PulseSoundPlayer::Impl::drainWhenWritten(Voice& voice)
+{
+    if (voice.stage != Voice::Stage::Playing || voice.draining || voice.written < voice.samples->bytes())
+        return;
+    voice.draining = true;
+    if (pa_operation* op = pa_stream_drain(voice.stream, voicePlayedOut, &voice))
+        pa_operation_unref(op);
+}
+
+void PulseSoundPlayer::Impl::voicePlayedOut(pa_stream*, int, void* voice)
+{
+    Voice& v = *static_cast<Voice*>(voice);
+    v.player.close(v);
+}
+
+void PulseSoundPlayer::Impl::close(Voice& voice)
+{
+    pa_stream_set_state_callback(voice.stream, nullptr, nullptr);
+    pa_stream_set_write_callback(voice.stream, nullptr, nullptr);
+    if (online())
+        pa_stream_disconnect(voice.stream);
+    pa_stream_unref(voice.stream);
+    voice.sound.voices.remove_if([&voice](const Voice& v) { return &v == &voice; });
+}
+
+// What they play or were armed for goes with them.
+void PulseSoundPlayer::Impl::closeAllVoices()
+{
+    for (auto& [path, sound] : sounds) {
+        while (!sound.voices.empty())
+            close(sound.voices.front());
+        sound.waiting = 0;
+    }
+}
+
+void PulseSoundPlayer::Impl::closeSpareVoices()
+{
+    for (auto& [path, sound] : sounds)
+        for (auto v = sound.voices.begin(); v != sound.voices.end();)
+            if (v->stage == Voice::Stage::Playing)
+                ++v;
+            else
+                close(*v++);
+}
