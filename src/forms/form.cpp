@@ -21,6 +21,12 @@ void FormWindow::Show()
     m_raiseSerial = ++g_lastRaise;
 }
 
+void FormWindow::Hide()
+{
+    if (m_state == WindowState::Shown)
+        m_state = WindowState::Hidden;
+}
+
 void FormWindow::Unload()
 {
     if (m_state == WindowState::NotLoaded)

@@ -29,6 +29,8 @@ public:
 
     // Makes the window visible without blocking and brings it to the front, loading it first.
     void Show();
+    // Hides a loaded window, which stays loaded; hiding a window that is not loaded does nothing.
+    void Hide();
     // Destroys the window; unloading a window that is not loaded does nothing.
     void Unload();
     // The window's outer width has become `outerWidth`.

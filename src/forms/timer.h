@@ -18,7 +18,6 @@ public:
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
-    int Interval() const { return m_interval; }
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 

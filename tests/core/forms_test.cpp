@@ -36,6 +36,24 @@ TEST(LazyForm, ShowLoadsAndBringsToTheFrontEachTime)
     EXPECT_EQ(form.loadSerial(), 1u) << "showing a loaded window does not load it again";
 }
 
+TEST(LazyForm, HideKeepsTheWindowLoadedUntilTheNextShow)
+{
+    LazyForm<Controls> form("x");
+    form.Show();
+    form.controls().box.setText("4");
+    const std::uint64_t shownAt = form.raiseSerial();
+    form.Hide();
+    EXPECT_EQ(form.state(), WindowState::Hidden);
+    EXPECT_EQ(form.controls().box.text(), "4");
+    form.Show();
+    EXPECT_EQ(form.state(), WindowState::Shown);
+    EXPECT_GT(form.raiseSerial(), shownAt);
+    EXPECT_EQ(form.loadSerial(), 1u);
+    form.Unload();
+    form.Hide();
+    EXPECT_EQ(form.state(), WindowState::NotLoaded) << "a window closed on its way out stays unloaded";
+}
+
 TEST(LazyForm, UnloadThrowsTheControlsAwayAndTheNextUseMakesFreshOnes)
 {
     int wired = 0;

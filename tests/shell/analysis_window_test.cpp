@@ -22,7 +22,7 @@ namespace {
 // after every event.
 struct AnalysisRig {
     Harness h;
-    AnalysisWindowHost view{h.s.analysisWindow, h.s.shotLog};
+    AnalysisWindowHost view{h.s.analysisWindow, h.s.shotLog, [this] { h.s.analysisWindow.Hide(); }};
 
     QWidget* window() const { return windowNamed(QStringLiteral("analysis")); }
     QTableWidget& table(const char* name) const
@@ -72,6 +72,9 @@ void AnalysisWindowTest::opensCentredInFrontAndOnlyHidesOnClose()
 
     QVERIFY(w->close());
     QCOMPARE(rig.window(), w);
+    QVERIFY(w->isHidden());
+    QCOMPARE(rig.h.s.analysisWindow.state(), WindowState::Hidden);
+    rig.view.sync();
     QVERIFY(w->isHidden());
     rig.h.s.f.Analysis.click();
     rig.view.sync();

@@ -26,6 +26,7 @@ private slots:
     void typingIntoAScoreBoxSetsTheModelText();
     void modelTextShowsInTheScoreBox();
     void closingReportsTheUnload();
+    void thePointerOverTheRangeViewIsTheOneScreenMousePointerNames();
 };
 
 void MainWindowTest::captionIsExact()
@@ -182,6 +183,18 @@ void MainWindowTest::closingReportsTheUnload()
     QVERIFY(rig.view.close());
     QCOMPARE(rig.unloads, 1);
     QVERIFY(rig.view.isHidden());
+}
+
+void MainWindowTest::thePointerOverTheRangeViewIsTheOneScreenMousePointerNames()
+{
+    ViewRig rig;
+    QVERIFY(!rig.range().testAttribute(Qt::WA_SetCursor));
+    rig.s.f.ScreenMousePointer = 11;
+    rig.view.sync();
+    QCOMPARE(rig.range().cursor().shape(), Qt::WaitCursor);
+    rig.s.f.ScreenMousePointer = 0;
+    rig.view.sync();
+    QVERIFY2(!rig.range().testAttribute(Qt::WA_SetCursor), "the default pointer is the view's own again");
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -17,7 +17,6 @@ public:
 
     void play(const LoggedShot& shot);
     void stop();
-    bool playing() const { return m_timer.isActive(); }
 
 private:
     void showMoment();

@@ -3,6 +3,7 @@
 #include "forms/rounding.h"
 #include "shell/child_widget.h"
 #include "shell/crisp_image.h"
+#include "shell/main_window/mouse_pointer.h"
 #include "shell/widget_sync.h"
 #include "state/main_window.h"
 
@@ -109,6 +110,13 @@ void RangeWidget::sync()
     }
     for (ShownButton& b : m_buttons)
         syncButton(b);
+    if (m_f.ScreenMousePointer != m_shownPointer) {
+        m_shownPointer = m_f.ScreenMousePointer;
+        if (const std::optional<Qt::CursorShape> shape = pointerShape(m_shownPointer))
+            setCursor(*shape);
+        else
+            unsetCursor();
+    }
 
     scheduleRepaint(m_f.Основа.refreshedSince(m_shownRefreshes));
     m_shownRefreshes = m_f.Основа.refreshCount();

@@ -49,5 +49,6 @@ private:
     std::array<ShownButton, 2> m_buttons{};  // Command1 and Analysis
     std::array<Rect, pieceCount> m_shownPieces{};
     std::uint64_t m_shownRefreshes = 0;
+    int m_shownPointer = 0;  // Screen.MousePointer as the pointer over the view shows it
     bool m_leftPressed = false;
 };

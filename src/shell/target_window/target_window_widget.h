@@ -55,7 +55,6 @@ private:
     void addEdit(std::size_t n, const char* name, const QString& spokenName, TextBox TargetControls::*box);
     void addBar(std::size_t n, const char* name, const QString& spokenName, Qt::Orientation orientation,
                 ScrollBar TargetControls::*bar);
-    void addArrow(std::size_t n, const char* name, const char* picture);
     static Drawn drawnShapes(const TargetControls& c);
 
     TargetWindowIntents m_intents;

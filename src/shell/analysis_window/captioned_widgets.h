@@ -1,0 +1,28 @@
+#pragma once
+
+#include "analysis/window_text.h"
+
+#include <QString>
+
+#include <span>
+#include <string>
+#include <vector>
+
+class QFormLayout;
+class QLabel;
+class QTableWidget;
+class QWidget;
+
+// A figure's value beside its caption, read by a screen reader under the caption.
+struct FigureLabel {
+    QLabel* value = nullptr;
+    // A replay shows its figures many times a second; a screen reader hears only a new one.
+    void show(const FigureText& text) const;
+};
+FigureLabel addFigure(QFormLayout& form, const char* name, const char* caption);
+
+// A table of whole rows, chosen one at a time, that nobody edits.
+QTableWidget* captionedTable(QWidget* parent, const char* name, const char* spokenName,
+                             std::span<const char* const> columns);
+// Fills the table with the rows; a screen reader reads each cell under its column's caption.
+void showRows(QTableWidget& table, const std::vector<std::vector<std::string>>& rows);
