@@ -39,6 +39,7 @@ void bindEvents(Simulator& s)
     s.f.TimerB.onTimer = handler(TimerB_Timer);
     s.f.Timer1.onTimer = handler(Timer1_Timer);
     s.f.otkat.onTimer = handler(otkat_Timer);
+    s.f.otkat.idle = [&s] { return !recoilPending(s); };
     s.f.otkat1.onTimer = handler(otkat1_Timer);
 
     s.proverka.onClick = handler(Form_Click);

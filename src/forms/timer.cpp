@@ -26,7 +26,7 @@ std::optional<Millis> TimerQueue::nextDeadline() const
 {
     std::optional<Millis> next;
     for (const Timer* t : m_timers)
-        if (t->m_enabled && (!next || t->m_deadline < *next))
+        if (t->m_enabled && (!next || t->m_deadline < *next) && !(t->idle && t->idle()))
             next = t->m_deadline;
     return next;
 }

@@ -22,6 +22,9 @@ public:
     void setEnabled(bool enabled);
 
     std::function<void()> onTimer;
+    // While this says so, a tick would change nothing: the timer sets no deadline and wakes no
+    // one, and the ticks it misses meanwhile come as one, at the next advance of the queue.
+    std::function<bool()> idle;
 
 private:
     friend class TimerQueue;
@@ -36,6 +39,7 @@ private:
 class TimerQueue {
 public:
     Millis now() const { return m_now; }
+    // The earliest deadline of a timer that is enabled and not idle.
     std::optional<Millis> nextDeadline() const;
 
     // Fires every tick due up to `now`, earliest first (timers due together in the order they

@@ -5,9 +5,14 @@
 
 // The kick of a shot: one frame with the arm raised to the top of the view and the sights on its
 // very top edge. Unlike the other frames, the sights move before the background is repainted.
+bool recoilPending(const Simulator& s)
+{
+    return s.shotPending == 1;
+}
+
 void otkat_Timer(Simulator& s)
 {
-    if (s.shotPending != 1)
+    if (!recoilPending(s))
         return;
 
     const float sightLeft = s.armX + 29;

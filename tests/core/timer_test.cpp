@@ -108,6 +108,23 @@ TEST(TimerQueue, ATimerFarBehindTicksOnceAndSkipsWhatItMissed)
     EXPECT_EQ(log.ticks, (std::vector<std::string>{"t@10", "t@1010"}));
 }
 
+TEST(TimerQueue, AnIdleTimerSetsNoDeadlineAndItsMissedTicksComeAsOne)
+{
+    TimerQueue q;
+    Timer t(q, 10, true);
+    Timer other(q, 500, true);
+    bool idle = true;
+    t.idle = [&] { return idle; };
+    Log log;
+    log.onTick(t, q, "t");
+    EXPECT_EQ(q.nextDeadline(), 500);
+    stepTo(q, 503);
+    idle = false;
+    EXPECT_EQ(q.nextDeadline(), 510) << "the period it has kept since it was enabled";
+    stepTo(q, 520);
+    EXPECT_EQ(log.ticks, (std::vector<std::string>{"t@10", "t@510", "t@520"}));
+}
+
 TEST(TimerQueue, TimeNeverRunsBackwards)
 {
     TimerQueue q;
