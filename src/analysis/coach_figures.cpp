@@ -34,6 +34,7 @@ CoachFigures coachFigures(const std::vector<LoggedShot>& shots)
             holdSum.traceLast200ms += hold->traceLast200ms;
             holdSum.tenPercent += hold->tenPercent;
             holdSum.expectedPoints += hold->expectedPoints;
+            holdSum.span += hold->span;
             ++withHold;
         }
         const FacePoint hold = landingParts(shot.sights).hold;
@@ -47,10 +48,8 @@ CoachFigures coachFigures(const std::vector<LoggedShot>& shots)
     }
     if (withHold > 0)
         f.meanHold = HoldFigures{
-            holdSum.traceLastSecond / withHold,
-            holdSum.traceLast200ms / withHold,
-            holdSum.tenPercent / withHold,
-            holdSum.expectedPoints / withHold,
+            holdSum.traceLastSecond / withHold, holdSum.traceLast200ms / withHold, holdSum.tenPercent / withHold,
+            holdSum.expectedPoints / withHold,  holdSum.span / withHold,
         };
     f.suggested = suggestedSettings(shots);
     return f;

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr Millis holdSpan = 1000;
 constexpr Millis pressSpan = 200;
 
 // The frame in force at `moment`: the last one at or before it, or the first when all are later.
@@ -53,6 +52,7 @@ std::optional<HoldFigures> holdFigures(const LoggedShot& shot)
 
     const Millis start = std::max(shot.time - holdSpan, aim[first].time);
     const Millis span = shot.time - start;
+    f.span = span;
     if (span == 0) {
         f.tenPercent = points.back() == 10 ? 100 : 0;
         f.expectedPoints = points.back();

@@ -18,8 +18,11 @@ std::array<std::string, 4> holdCells(const std::optional<HoldFigures>& f)
 {
     if (!f)
         return {};
-    return {oneDecimal(f->traceLastSecond), oneDecimal(f->traceLast200ms), wholeNumber(roundHalfEven(f->tenPercent)),
-            oneDecimal(f->expectedPoints)};
+    // A hold that began less than a second before the shot says how long it was.
+    const std::string covered =
+        f->span < holdSpan ? " за " + oneDecimal(static_cast<double>(f->span) / 1000.0) + " s" : std::string();
+    return {oneDecimal(f->traceLastSecond) + covered, oneDecimal(f->traceLast200ms),
+            wholeNumber(roundHalfEven(f->tenPercent)), oneDecimal(f->expectedPoints)};
 }
 
 std::vector<std::string> shotRow(std::size_t n, const LoggedShot& shot)

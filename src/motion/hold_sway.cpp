@@ -31,16 +31,18 @@ void Timer1_Timer(Simulator& s)
 
     const double rearLeft = s.armX + 29 - c;
     const float top = s.armY - 10;
-    frame::placeSights(s, {
-                              static_cast<float>(rearLeft),
-                              top,
-                              static_cast<float>(rearLeft),
-                              s.armY + 8 - 10,
-                              static_cast<float>(s.armX + 30.33333 + 29 - c),
-                              top,
-                              static_cast<float>(s.armX + 21.6666 + 29),
-                              static_cast<float>(s.armY - 10 + 0.5 * c),
-                          });
+    frame::placeSights(s,
+                       {
+                           static_cast<float>(rearLeft),
+                           top,
+                           static_cast<float>(rearLeft),
+                           s.armY + 8 - 10,
+                           static_cast<float>(s.armX + 30.33333 + 29 - c),
+                           top,
+                           static_cast<float>(s.armX + 21.6666 + 29),
+                           static_cast<float>(s.armY - 10 + 0.5 * c),
+                       },
+                       AimFrame::Sway);
     // Rounded here, in double precision: the float anchor of drawArm could turn a value just off
     // a half into an exact half and round it the other way.
     frame::drawArm(s, static_cast<float>(roundHalfEven(s.armX - c)), s.armY);

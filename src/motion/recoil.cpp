@@ -16,16 +16,18 @@ void otkat_Timer(Simulator& s)
         return;
 
     const float sightLeft = s.armX + 29;
-    frame::placeSights(s, {
-                              sightLeft,
-                              0,
-                              sightLeft,
-                              8,
-                              static_cast<float>(s.armX + 30.33333 + 29),
-                              0,
-                              static_cast<float>(s.armX + 21.6666 + 29),
-                              0,
-                          });
+    frame::placeSights(s,
+                       {
+                           sightLeft,
+                           0,
+                           sightLeft,
+                           8,
+                           static_cast<float>(s.armX + 30.33333 + 29),
+                           0,
+                           static_cast<float>(s.armX + 21.6666 + 29),
+                           0,
+                       },
+                       AimFrame::Recoil);
     frame::repaintBackground(s);
     frame::drawArm(s, s.armX, 9);
     frame::show(s);

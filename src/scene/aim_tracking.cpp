@@ -21,16 +21,18 @@ void Основа_MouseMove(Simulator& s, int, int, float X, float Y)
     float ax = 0;
     float ay = s.f.Основа.ScaleHeight();
     if (X + 1 > 0) {
-        frame::placeSights(s, {
-                                  .mm1Left = X + 29,
-                                  .mm1Top = Y - 9 + d,
-                                  .mm3Left = X + 29,
-                                  .mm3Top = Y + 8 - 9 + d,
-                                  .mm2Left = static_cast<float>(X + 30.3333 + 29),
-                                  .mm2Top = Y - 9 + d,
-                                  .mmuLeft = static_cast<float>(X + 21.66666 + 29),
-                                  .mmuTop = Y - 9 + d,
-                              });
+        frame::placeSights(s,
+                           {
+                               .mm1Left = X + 29,
+                               .mm1Top = Y - 9 + d,
+                               .mm3Left = X + 29,
+                               .mm3Top = Y + 8 - 9 + d,
+                               .mm2Left = static_cast<float>(X + 30.3333 + 29),
+                               .mm2Top = Y - 9 + d,
+                               .mmuLeft = static_cast<float>(X + 21.66666 + 29),
+                               .mmuTop = Y - 9 + d,
+                           },
+                           AimFrame::Tracking);
         ax = X + 1;
         ay = Y + 1 + d;
         frame::drawArm(s, ax, ay);

@@ -41,7 +41,7 @@ void frame::repaintBackground(Simulator& s)
     s.composition.repainted(view, *chosen);
 }
 
-void frame::placeSights(Simulator& s, const SightPlacement& p)
+void frame::placeSights(Simulator& s, const SightPlacement& p, AimFrame drawnBy)
 {
     s.f.mm1.Left = p.mm1Left;
     s.f.mm1.Top = p.mm1Top;
@@ -51,7 +51,7 @@ void frame::placeSights(Simulator& s, const SightPlacement& p)
     s.f.mm2.Top = p.mm2Top;
     s.f.mmu.Left = p.mmuLeft;
     s.f.mmu.Top = p.mmuTop;
-    s.shotLog.aimed(s.timers.now(), readSights(s.f, s.windage, s.elevation));
+    s.shotLog.aimed(s.timers.now(), readSights(s.f, s.windage, s.elevation), drawnBy);
 }
 
 void frame::drawArm(Simulator& s, float ax, float ay)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/shot_log.h"
+
 class Simulator;
 
 // The four steps every frame of the range view is made of. Each caller runs them in its own order
@@ -17,8 +19,8 @@ struct SightPlacement {
 // outside the table: the image then keeps what it held).
 void repaintBackground(Simulator& s);
 // Sets Left, then Top, of mm1, mm3, mm2 and mmu, in that order, and logs the sights as the frame
-// leaves them for the shot analysis.
-void placeSights(Simulator& s, const SightPlacement& p);
+// leaves them for the shot analysis, as drawn by the routine `drawnBy`.
+void placeSights(Simulator& s, const SightPlacement& p, AimFrame drawnBy);
 // Draws the arm sprite with its top-left corner at the anchor rounded half to even, saving the
 // background it covers into Фон.
 void drawArm(Simulator& s, float ax, float ay);

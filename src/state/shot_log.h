@@ -21,10 +21,15 @@ struct SightReading {
 
 SightReading readSights(const MainWindow& f, std::int16_t windage, std::int32_t elevation);
 
+// Which routine drew a frame: aim tracking (the sights under the pointer), the hold sway, or the
+// recoil, which raises them to the top of the view.
+enum class AimFrame { Tracking, Sway, Recoil };
+
 // A frame's sights: where a shot fired at that moment would have read them.
 struct AimSample {
     Millis time = 0;
     SightReading sights;
+    AimFrame drawnBy = AimFrame::Tracking;
 };
 
 // A scored shot as its mark shows it on the target window.
@@ -46,6 +51,11 @@ struct LoggedShot {
 // each with what it read and the frames of aim before it, and the marks of the series that
 // series resets have ended. The frames of aim are kept for the last traceSpan, with the one in
 // force at its start, and no more than aimCapacity of them, whatever the pointer does.
+//
+// A shot's frames are its own hold: after the series' shot before it they start with the first
+// frame that aim tracking drew after that shot's recoil frame, so that the kick, the sway at the
+// raised height and the jump back under the pointer are not counted; where aim tracking drew none
+// since, with the recoil frame.
 class ShotLog {
 public:
     static constexpr Millis traceSpan = 2000;
@@ -53,7 +63,7 @@ public:
 
     ShotLog() { m_aim.reserve(aimCapacity); }
 
-    void aimed(Millis time, const SightReading& sights);
+    void aimed(Millis time, const SightReading& sights, AimFrame drawnBy);
     void scored(Millis time, const SightReading& sights, const Control& mark, int points);
     void seriesEnded();
 

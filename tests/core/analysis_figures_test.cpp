@@ -93,6 +93,7 @@ TEST(AimTrace, FollowsEveryFrameThatPlacesTheSightsUpToTheShot)
     const LoggedShot& raised = h.s.shotLog.series().at(1);
     EXPECT_EQ(raised.aim.back().time, 1010);
     EXPECT_EQ(raised.aim.back().sights.mm1Top, 0.0f) << "the recoil frame's sights";
+    EXPECT_EQ(raised.aim.size(), 1u) << "fired from the raised sights: from the recoil frame on";
 }
 
 LoggedShot landedAt(double x, double y, std::int16_t windage = 0, std::int32_t elevation = 0)

@@ -1,4 +1,5 @@
 #include "analysis/hold_figures.h"
+#include "harness.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,7 @@ TEST(HoldFigures, ALogThatStartsInsideTheSecondCountsFromItsFirstFrame)
     EXPECT_DOUBLE_EQ(f->traceLast200ms, 0);
     EXPECT_DOUBLE_EQ(f->tenPercent, 50);
     EXPECT_DOUBLE_EQ(f->expectedPoints, 9.5);
+    EXPECT_EQ(f->span, 400);
 }
 
 TEST(HoldFigures, AFrameAtTheShotsTimeMovesTheTraceButHoldsForNoTime)
@@ -78,6 +80,35 @@ TEST(HoldFigures, OneFrameHoldsItsAimAndNoFrameGivesNoFigures)
     EXPECT_DOUBLE_EQ(f->tenPercent, 0);
     EXPECT_DOUBLE_EQ(f->expectedPoints, 9);
     EXPECT_FALSE(holdFigures(shotAt3000({})));
+}
+
+// Shot 1 at 300 ms; its recoil frame at 310, its sound at 320, a sway frame at the raised height
+// at 500; the pointer back at 600, 5 px higher for the first shot's drop; shot 2 at 900.
+TEST(HoldFigures, ASecondShotsHoldBeginsWhereAimTrackingTookUpAfterTheFirstsRecoil)
+{
+    Harness h;
+    h.s.f.BAVNA.click();
+    h.move(357, 140);
+    h.advanceBy(300);
+    h.click();
+    h.advanceBy(300);
+    h.move(357, 135);
+    h.advanceBy(300);
+    h.click();
+    const LoggedShot& second = h.s.shotLog.series().at(1);
+    ASSERT_EQ(second.mark.points, 10);
+    const auto f = holdFigures(second);
+    ASSERT_TRUE(f);
+    EXPECT_DOUBLE_EQ(f->traceLastSecond, 0);
+    EXPECT_DOUBLE_EQ(f->traceLast200ms, 0);
+    EXPECT_DOUBLE_EQ(f->tenPercent, 100);
+    EXPECT_DOUBLE_EQ(f->expectedPoints, 10);
+    EXPECT_EQ(f->span, 300);
+
+    h.s.f.Restart.click();
+    h.advanceBy(300);
+    h.click();
+    EXPECT_EQ(h.s.shotLog.series().at(0).aim.front().time, 0) << "after a series reset, the aim of two seconds";
 }
 
 }  // namespace

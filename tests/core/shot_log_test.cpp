@@ -15,7 +15,7 @@ TEST(ShotLog, AShotKeepsTheAimOfTheTwoSecondsUpToIt)
 {
     ShotLog log;
     for (int t = 0; t <= 4000; t += 100)
-        log.aimed(t, readingNumber(t));
+        log.aimed(t, readingNumber(t), AimFrame::Tracking);
     log.scored(3000, readingNumber(3000), Control{}, 7);
     const std::vector<AimSample>& aim = log.series().at(0).aim;
     ASSERT_EQ(aim.size(), 21u);
@@ -27,9 +27,9 @@ TEST(ShotLog, AShotKeepsTheAimOfTheTwoSecondsUpToIt)
 TEST(ShotLog, AShotKeepsTheFrameInForceWhenItsTwoSecondsBegin)
 {
     ShotLog log;
-    log.aimed(0, readingNumber(0));
-    log.aimed(100, readingNumber(100));
-    log.aimed(2600, readingNumber(2600));
+    log.aimed(0, readingNumber(0), AimFrame::Tracking);
+    log.aimed(100, readingNumber(100), AimFrame::Tracking);
+    log.aimed(2600, readingNumber(2600), AimFrame::Tracking);
     log.scored(3000, {}, Control{}, 7);
     // From 1000 to 2600 the sights stood where the frame at 100 put them.
     const std::vector<AimSample>& aim = log.series().at(0).aim;
@@ -42,7 +42,7 @@ TEST(ShotLog, KeepsNoMoreAimThanItsCapacityWhateverThePointerDoes)
 {
     ShotLog log;
     for (std::size_t n = 0; n < 3 * ShotLog::aimCapacity + 5; ++n)
-        log.aimed(500, readingNumber(static_cast<int>(n)));
+        log.aimed(500, readingNumber(static_cast<int>(n)), AimFrame::Tracking);
     log.scored(500, {}, Control{}, 0);
     const std::vector<AimSample>& aim = log.series().at(0).aim;
     ASSERT_EQ(aim.size(), ShotLog::aimCapacity);
