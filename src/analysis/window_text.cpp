@@ -27,23 +27,10 @@ std::array<std::string, 4> holdCells(const std::optional<HoldFigures>& f)
 
 std::vector<std::string> shotRow(std::size_t n, const LoggedShot& shot)
 {
-    const FacePoint landing = landingPoint(shot.mark);
-    const LandingParts parts = landingParts(shot.sights);
     const LostPoints lost = lostPoints(shot);
-    std::vector<std::string> row{std::to_string(n + 1),
-                                 std::to_string(shot.mark.points),
-                                 oneDecimal(decimalScore(shot.mark)),
-                                 oneDecimal(landing.x),
-                                 oneDecimal(landing.y),
-                                 oneDecimal(parts.hold.x),
-                                 oneDecimal(parts.hold.y),
-                                 oneDecimal(parts.alignment.x),
-                                 oneDecimal(parts.alignment.y),
-                                 oneDecimal(parts.settings.x),
-                                 oneDecimal(parts.settings.y),
-                                 wholeNumber(lost.hold),
-                                 wholeNumber(lost.alignment),
-                                 wholeNumber(lost.settings)};
+    std::vector<std::string> row{
+        std::to_string(n + 1),  std::to_string(shot.mark.points), oneDecimal(decimalScore(shot.mark)),
+        wholeNumber(lost.hold), wholeNumber(lost.alignment),      wholeNumber(lost.settings)};
     for (std::string& cell : holdCells(holdFigures(shot)))
         row.push_back(std::move(cell));
     return row;
@@ -89,6 +76,19 @@ SeriesText seriesText(const ShotLog& log)
             "странична " + wholeNumber(suggested.windage) + ", по височина " + wholeNumber(suggested.elevation);
     }
     describeCoach(text, coachFigures(series));
+    return text;
+}
+
+ChosenShotText chosenShotText(const LoggedShot* shot)
+{
+    ChosenShotText text;
+    if (shot) {
+        const LandingParts parts = landingParts(shot->sights);
+        text.landing.value = point(landingPoint(shot->mark));
+        text.hold.value = point(parts.hold);
+        text.alignment.value = point(parts.alignment);
+        text.settings.value = point(parts.settings);
+    }
     return text;
 }
 

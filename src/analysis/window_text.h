@@ -9,19 +9,12 @@
 
 // Every text the analysis window shows, as it shows it.
 
-// The shot table's column captions, a line break where a caption takes two lines.
-inline constexpr std::array<const char*, 18> shotColumns{
+// The shot table's column captions, a line break where a caption takes two lines: the figures a
+// shooter compares from shot to shot.
+inline constexpr std::array<const char*, 10> shotColumns{
     "№",
     "Точки",
     "Десетични",
-    "Попадение\nX",
-    "Попадение\nY",
-    "Задържане\nX",
-    "Задържане\nY",
-    "Мушка\nX",
-    "Мушка\nY",
-    "Поправки\nX",
-    "Поправки\nY",
     "Загубени от\nзадържане",
     "Загубени от\nмушка",
     "Загубени от\nпоправки",
@@ -70,6 +63,15 @@ struct SeriesText {
     FigureText advice{"Съвет", {}};
 };
 SeriesText seriesText(const ShotLog& log);
+
+// The chosen shot's landing point and its three parts, in mm; empty without a shot.
+struct ChosenShotText {
+    FigureText landing{"Попадение, мм", {}};
+    FigureText hold{"Задържане, мм", {}};
+    FigureText alignment{"Мушка, мм", {}};
+    FigureText settings{"Поправки, мм", {}};
+};
+ChosenShotText chosenShotText(const LoggedShot* shot);
 
 // How far the blade stood from its level place, centred in the notch, in the sights shown.
 FigureText bladeOffsetText(const std::optional<SightReading>& sights);

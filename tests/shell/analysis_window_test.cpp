@@ -1,7 +1,6 @@
 #include "analysis/coach_advice.h"
 #include "analysis/coach_figures.h"
-#include "analysis/figure_text.h"
-#include "forms/rounding.h"
+#include "analysis/window_text.h"
 #include "found_widgets.h"
 #include "harness.h"
 #include "shell/analysis_window/analysis_window_host.h"
@@ -13,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -53,6 +53,7 @@ private slots:
     void theCoachsFiguresAreReadUnderTheirCaptions();
     void theBladeOffsetAndTheRunsSeriesAreReadAsTheirFigures();
     void aReplayStopsAtASecondPressANewShotAndASeriesReset();
+    void everyColumnOfATenShotSeriesFitsAndTheChosenShotIsTakenApart();
 };
 
 void AnalysisWindowTest::opensCentredInFrontAndOnlyHidesOnClose()
@@ -92,7 +93,7 @@ void AnalysisWindowTest::tenShotsFillTheTableAndAResetStartsAnEmptySeries()
 
     QTableWidget& shots = rig.table("shots");
     QCOMPARE(shots.rowCount(), 10);
-    QCOMPARE(shots.columnCount(), 18);
+    QCOMPARE(shots.columnCount(), 10);
     const QString points = QString::fromStdString(rig.h.s.f.i(10).text());
     QCOMPARE(rig.cell("shots", 9, 0), QStringLiteral("10"));
     QCOMPARE(rig.cell("shots", 9, 1), points);
@@ -126,31 +127,14 @@ void AnalysisWindowTest::theCoachsFiguresAreReadUnderTheirCaptions()
     rig.fireAimedShot(3);  // after a sway tick, at the frame of a move
 
     QTableWidget& shots = rig.table("shots");
-    QStringList captions;
-    for (int column = 11; column < shots.columnCount(); ++column)
-        captions << shots.horizontalHeaderItem(column)->text();
-    QCOMPARE(captions, (QStringList{QStringLiteral("Загубени от\nзадържане"), QStringLiteral("Загубени от\nмушка"),
-                                    QStringLiteral("Загубени от\nпоправки"), QStringLiteral("Следа 1 s,\nмм"),
-                                    QStringLiteral("Следа 0,2 s,\nмм"), QStringLiteral("В десетката\n1 s, %"),
-                                    QStringLiteral("Очаквани\nточки 1 s")}));
-
-    const LoggedShot& fourth = rig.h.s.shotLog.series().at(3);
-    const LostPoints lost = lostPoints(fourth);
-    const std::optional<HoldFigures> hold = holdFigures(fourth);
-    QVERIFY(hold);
-    const QStringList spoken{
-        QStringLiteral("Загубени от задържане: ") + QString::fromStdString(wholeNumber(lost.hold)),
-        QStringLiteral("Загубени от мушка: ") + QString::fromStdString(wholeNumber(lost.alignment)),
-        QStringLiteral("Загубени от поправки: ") + QString::fromStdString(wholeNumber(lost.settings)),
-        QStringLiteral("Следа 1 s, мм: ") + QString::fromStdString(oneDecimal(hold->traceLastSecond)),
-        QStringLiteral("Следа 0,2 s, мм: ") + QString::fromStdString(oneDecimal(hold->traceLast200ms)),
-        QStringLiteral("В десетката 1 s, %: ") + QString::fromStdString(wholeNumber(roundHalfEven(hold->tenPercent))),
-        QStringLiteral("Очаквани точки 1 s: ") + QString::fromStdString(oneDecimal(hold->expectedPoints)),
-    };
+    const std::vector<std::string> fourth = seriesText(rig.h.s.shotLog).shots.at(3);
     QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(&shots)->tableInterface();
     QVERIFY(table);
-    for (int n = 0; n < spoken.size(); ++n)
-        QCOMPARE(table->cellAt(3, 11 + n)->text(QAccessible::Name), spoken[n]);
+    for (int column = 1; column < shots.columnCount(); ++column) {
+        const QString caption = QString::fromUtf8(shotColumns.at(column)).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        QCOMPARE(table->cellAt(3, column)->text(QAccessible::Name),
+                 caption + QStringLiteral(": ") + QString::fromStdString(fourth.at(column)));
+    }
 
     const QString advice = QString::fromStdString(coachAdvice(coachFigures(rig.h.s.shotLog.series())));
     QLabel& adviceLabel = childNamed<QLabel>(*rig.window(), QStringLiteral("advice"));
@@ -214,6 +198,29 @@ void AnalysisWindowTest::aReplayStopsAtASecondPressANewShotAndASeriesReset()
     rig.view.sync();
     QVERIFY2(!play.isChecked(), "a series reset stops the replay");
     QVERIFY(!play.isEnabled());
+}
+
+void AnalysisWindowTest::everyColumnOfATenShotSeriesFitsAndTheChosenShotIsTakenApart()
+{
+    AnalysisRig rig;
+    rig.h.s.f.BAVNA.click();
+    rig.h.s.f.Analysis.click();
+    rig.view.sync();
+    for (int k = 0; k < 10; ++k)
+        rig.fireAimedShot(k);
+    QWidget* w = rig.window();
+    QCOMPARE(w->size(), QSize(1260, 720));
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QTableWidget& shots = rig.table("shots");
+    QCOMPARE(shots.horizontalScrollBar()->maximum(), 0);
+    QVERIFY(!shots.horizontalScrollBar()->isVisible());
+
+    shots.selectRow(2);
+    const ChosenShotText third = chosenShotText(&rig.h.s.shotLog.series().at(2));
+    QLabel& hold = childNamed<QLabel>(*w, QStringLiteral("hold"));
+    QCOMPARE(hold.text(), QString::fromStdString(third.hold.value));
+    QCOMPARE(hold.accessibleName(), QStringLiteral("Задържане, мм: ") + QString::fromStdString(third.hold.value));
+    QCOMPARE(childNamed<QLabel>(*w, QStringLiteral("landing")).text(), QString::fromStdString(third.landing.value));
 }
 
 QTEST_MAIN(AnalysisWindowTest)

@@ -99,6 +99,9 @@ void AnalysisWindowHost::showChosenShot()
         sights = series[*chosen].sights;
     }
     m_widget->target->display(std::move(landings), m_meanPointShown, std::move(trace), chosen);
+    const ChosenShotText text = chosenShotText(chosen ? &series[*chosen] : nullptr);
+    for (const auto& [label, figure] : m_widget->chosenShot)
+        label.show(text.*figure);
     showSights(sights);
 }
 

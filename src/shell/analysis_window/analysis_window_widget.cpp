@@ -29,6 +29,13 @@ constexpr NamedFigure coachFigureNames[]{
     {"meanExpected", &SeriesText::meanExpected},
 };
 
+constexpr std::pair<const char*, FigureText ChosenShotText::*> chosenShotFigureNames[]{
+    {"landing", &ChosenShotText::landing},
+    {"hold", &ChosenShotText::hold},
+    {"alignment", &ChosenShotText::alignment},
+    {"settings", &ChosenShotText::settings},
+};
+
 QLabel* heading(const char* text)
 {
     return new QLabel(QString::fromUtf8(text));
@@ -71,16 +78,17 @@ AnalysisWindowWidget::AnalysisWindowWidget(const std::string& windowCaption, std
     figureColumns->addLayout(seriesForm);
     figureColumns->addLayout(coachForm);
 
-    auto* offsetForm = new QFormLayout;
-    bladeOffset = addFigure(*offsetForm, "bladeOffset", bladeOffsetText(std::nullopt).caption);
-    auto* replay = new QHBoxLayout;
-    replay->addWidget(play);
-    replay->addLayout(offsetForm, 1);
+    const ChosenShotText chosenNames;
+    auto* chosenForm = new QFormLayout;
+    for (const auto& [name, text] : chosenShotFigureNames)
+        chosenShot.emplace_back(addFigure(*chosenForm, name, (chosenNames.*text).caption), text);
+    bladeOffset = addFigure(*chosenForm, "bladeOffset", bladeOffsetText(std::nullopt).caption);
     auto* left = new QVBoxLayout;
     left->addWidget(target, 1);
     left->addWidget(heading(captions::sightPicture));
     left->addWidget(sights, 0, Qt::AlignHCenter);
-    left->addLayout(replay);
+    left->addLayout(chosenForm);
+    left->addWidget(play, 0, Qt::AlignLeft);
 
     auto* earlierColumn = new QVBoxLayout;
     earlierColumn->addWidget(heading(captions::earlierSeries));

@@ -16,7 +16,8 @@ class SeriesChartWidget;
 class SightPictureWidget;
 
 // The shot analysis window and its children in their places: on the left the target, the sight
-// picture and the replay's button with the blade's offset; on the right the series' shots, its
+// picture, the chosen shot's landing point taken apart and the blade's offset, and the replay's
+// button; on the right the series' shots, its
 // figures and the coach's, the advice, and the run's earlier series in a table and a chart.
 // Closing it is reported, and the window hides.
 class AnalysisWindowWidget : public CentredWindow {
@@ -30,8 +31,10 @@ public:
     QTableWidget* shots = nullptr;
     QTableWidget* earlier = nullptr;
     SeriesChartWidget* chart = nullptr;
-    // Each label of the series' and the coach's figures, with the figure it shows.
+    // Each label of the series' and the coach's figures, and of the chosen shot's, with the
+    // figure it shows.
     std::vector<std::pair<FigureLabel, FigureText SeriesText::*>> figures;
+    std::vector<std::pair<FigureLabel, FigureText ChosenShotText::*>> chosenShot;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
