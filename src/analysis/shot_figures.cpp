@@ -2,14 +2,14 @@
 
 #include "shot/landing.h"
 #include "shot/ring_scoring.h"
-#include "state/target_controls.h"
+#include "state/range_facts.h"
 
 #include <algorithm>
 #include <cmath>
 
 FacePoint landingPoint(const MarkedShot& shot)
 {
-    return {double{shot.markLeft} - markCentreLeft, double{markCentreTop} - shot.markTop};
+    return {double{shot.markLeft} - range::markCentreLeft, double{range::markCentreTop} - shot.markTop};
 }
 
 double decimalScore(const MarkedShot& shot)

@@ -1,5 +1,6 @@
 #include "app/start_up.h"
 
+#include "state/range_facts.h"
 #include "state/simulator.h"
 
 #include <filesystem>
@@ -24,7 +25,7 @@ void Form_Load(Simulator& s)
     s.shotSoundPath = besideProgram(s.appPath, "AK.wav");
     s.shotSound2Path = besideProgram(s.appPath, "AK2.wav");
     // No target is in play until an exercise is chosen: the bull marker stands away from every plate.
-    s.f.mi.Left = bullAwayLeft;
+    s.f.mi.Left = range::bullAwayLeft;
     s.f.Frame1.Left = (s.f.Width - s.f.Frame1.Width) / 2;
 }
 

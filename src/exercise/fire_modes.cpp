@@ -1,5 +1,6 @@
 #include "exercise/fire_modes.h"
 
+#include "state/range_facts.h"
 #include "state/simulator.h"
 
 namespace {
@@ -7,8 +8,8 @@ namespace {
 void putTargetOnPlate3(Simulator& s)
 {
     s.targetPosition = 3;
-    s.f.mi.Left = bullOnPlate3.Left;
-    s.f.mi.Top = bullOnPlate3.Top;
+    s.f.mi.Left = range::bullOnPlate3.Left;
+    s.f.mi.Top = range::bullOnPlate3.Top;
 }
 
 // The rapid sequence counts its three seconds from this press, also when it was already running.

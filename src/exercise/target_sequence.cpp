@@ -1,5 +1,6 @@
 #include "exercise/target_sequence.h"
 
+#include "state/range_facts.h"
 #include "state/simulator.h"
 
 // One step of the rapid sequence: no target, no target, plate 1, plate 3, plate 5, no target.
@@ -7,18 +8,18 @@
 void TimerB_Timer(Simulator& s)
 {
     s.targetPosition = s.targetPosition + 1;
-    const auto placeBull = [&s](BullPlace p) {
+    const auto placeBull = [&s](range::BullPlace p) {
         s.f.mi.Left = p.Left;
         s.f.mi.Top = p.Top;
     };
     if (s.targetPosition == 2.0f)
-        placeBull(bullOnPlate1);
+        placeBull(range::bullOnPlate1);
     if (s.targetPosition == 3.0f)
-        placeBull(bullOnPlate3);
+        placeBull(range::bullOnPlate3);
     if (s.targetPosition == 4.0f)
-        placeBull(bullOnPlate5);
+        placeBull(range::bullOnPlate5);
     if (s.targetPosition == 5.0f) {
-        s.f.mi.Left = bullAwayLeft;
+        s.f.mi.Left = range::bullAwayLeft;
         s.f.TimerB.setEnabled(false);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "forms/rounding.h"
 #include "scene/frame.h"
+#include "state/range_facts.h"
 #include "state/simulator.h"
 
 #include <cmath>
@@ -36,7 +37,7 @@ void Timer1_Timer(Simulator& s)
                            static_cast<float>(rearLeft),
                            top,
                            static_cast<float>(rearLeft),
-                           s.armY + 8 - 10,
+                           s.armY + range::sightBaseTop - 10,
                            static_cast<float>(s.armX + 30.33333 + 29 - c),
                            top,
                            static_cast<float>(s.armX + 21.6666 + 29),

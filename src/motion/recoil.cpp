@@ -1,6 +1,7 @@
 #include "motion/recoil.h"
 
 #include "scene/frame.h"
+#include "state/range_facts.h"
 #include "state/simulator.h"
 
 // The kick of a shot: one frame with the arm raised to the top of the view and the sights on its
@@ -21,7 +22,7 @@ void otkat_Timer(Simulator& s)
                            sightLeft,
                            0,
                            sightLeft,
-                           8,
+                           range::sightBaseTop,
                            static_cast<float>(s.armX + 30.33333 + 29),
                            0,
                            static_cast<float>(s.armX + 21.6666 + 29),

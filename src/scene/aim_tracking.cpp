@@ -1,6 +1,7 @@
 #include "scene/aim_tracking.h"
 
 #include "scene/frame.h"
+#include "state/range_facts.h"
 #include "state/simulator.h"
 
 // The stored anchor lies one pixel right of and one below the pointer (plus the drop), and each
@@ -26,7 +27,7 @@ void Основа_MouseMove(Simulator& s, int, int, float X, float Y)
                                .mm1Left = X + 29,
                                .mm1Top = Y - 9 + d,
                                .mm3Left = X + 29,
-                               .mm3Top = Y + 8 - 9 + d,
+                               .mm3Top = Y + range::sightBaseTop - 9 + d,
                                .mm2Left = static_cast<float>(X + 30.3333 + 29),
                                .mm2Top = Y - 9 + d,
                                .mmuLeft = static_cast<float>(X + 21.66666 + 29),

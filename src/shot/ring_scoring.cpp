@@ -1,53 +1,31 @@
 #include "shot/ring_scoring.h"
 
+#include "state/range_facts.h"
 #include "state/simulator.h"
 
-#include <array>
 #include <cmath>
-
-namespace {
-
-struct Ring {
-    int points;
-    double radius;  // mm; a shot scores the ring when its distance is strictly less
-};
-
-// From the outermost ring inwards; every test is made, so the innermost ring that holds the
-// shot decides.
-constexpr std::array<Ring, 10> rings{{
-    {1, 67.5},
-    {2, 60},
-    {3, 52.5},
-    {4, 45.4},
-    {5, 37},
-    {6, 29},
-    {7, 22.7},
-    {8, 13.3},
-    {9, 6},
-    {10, 2.5},
-}};
-
-}  // namespace
 
 double markDistance(float left, float top)
 {
-    const float across = left - markCentreLeft;
+    const float across = left - range::markCentreLeft;
     const float acrossSquared = across * across;
-    const double down = top - double{markCentreTop};
+    const double down = top - double{range::markCentreTop};
     return std::sqrt(acrossSquared + down * down);
 }
 
 double ringRadius(int points)
 {
-    return rings.at(static_cast<std::size_t>(points - 1)).radius;
+    return range::ringRadii.at(static_cast<std::size_t>(points - 1));
 }
 
 int ringPoints(double distance)
 {
+    // From the outermost ring inwards; every test is made, so the innermost ring that holds the
+    // shot decides.
     int points = 0;
-    for (const Ring& ring : rings)
-        if (distance < ring.radius)
-            points = ring.points;
+    for (int ring = 1; ring <= 10; ++ring)
+        if (distance < ringRadius(ring))
+            points = ring;
     return points;
 }
 

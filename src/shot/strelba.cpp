@@ -2,6 +2,7 @@
 
 #include "shot/landing.h"
 #include "shot/ring_scoring.h"
+#include "state/range_facts.h"
 #include "state/simulator.h"
 
 #include <string>
@@ -14,8 +15,8 @@ constexpr int seriesLength = 10;
 void markAndScore(Simulator& s, int N, const SightReading& read)
 {
     Control& mark = s.proverka.controls().dum(N);
-    mark.Left = markCentreLeft - s.hitX;
-    mark.Top = static_cast<float>(s.hitY + double{markCentreTop});
+    mark.Left = range::markCentreLeft - s.hitX;
+    mark.Top = static_cast<float>(s.hitY + double{range::markCentreTop});
     mark.Visible = true;
     otklonenie(s, mark);
     s.shotLog.scored(s.timers.now(), read, mark, s.shotScore);

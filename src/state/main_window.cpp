@@ -1,6 +1,7 @@
 #include "state/main_window.h"
 
 #include "forms/units.h"
+#include "state/range_facts.h"
 
 #include <memory>
 
@@ -40,10 +41,11 @@ PictureBox hiddenPicture(const ScenePictures::Picture& picture)
     return box;
 }
 
-PictureBox sightPiece(float x, float y, int pictureWidth, float w, float h)
+// A piece of the sights at (x, y), its picture pictureWidth wide, the piece `size`.
+PictureBox sightPiece(float x, float y, int pictureWidth, range::SightPieceSize size)
 {
-    PictureBox box(std::make_shared<const Raster>(pictureWidth, static_cast<int>(h), sightColor));
-    place(box, x, y, w, h);
+    PictureBox box(std::make_shared<const Raster>(pictureWidth, size.height, sightColor));
+    place(box, x, y, static_cast<float>(size.width), static_cast<float>(size.height));
     return box;
 }
 
@@ -57,10 +59,10 @@ MainWindow::MainWindow(const ScenePictures& pictures, TimerQueue& timers, SoundP
     , Основа(pictures.rangeTargetPlate3)
     , Command1(button("Мишена"))
     , Analysis(button("Анализ"))
-    , mm1(sightPiece(0, 0, 15, 15, 20))
-    , mmu(sightPiece(23, 0, 2, 2, 20))
-    , mm2(sightPiece(33, 0, 15, 15, 20))
-    , mm3(sightPiece(0, 8, 48, 44, 12))
+    , mm1(sightPiece(0, 0, range::sightPost.width, range::sightPost))
+    , mmu(sightPiece(23, 0, range::sightBlade.width, range::sightBlade))
+    , mm2(sightPiece(33, 0, range::sightPost.width, range::sightPost))
+    , mm3(sightPiece(0, range::sightBaseTop, range::sightBasePictureWidth, range::sightBase))
     , mi(hiddenPicture(pictures.bull))
     , МаскаОснова(hiddenPicture(pictures.rangeTargetPlate3))
     , МаскаОснова0(hiddenPicture(pictures.rangeNoTarget))
@@ -88,8 +90,8 @@ MainWindow::MainWindow(const ScenePictures& pictures, TimerQueue& timers, SoundP
     place(Command1, 0, 352, 65, 25);
     place(Analysis, 0, 384, 65, 25);
 
-    mi.Left = bullOnPlate3.Left;
-    mi.Top = bullOnPlate3.Top;
+    mi.Left = range::bullOnPlate3.Left;
+    mi.Top = range::bullOnPlate3.Top;
     place(dum, 0, 0, 2, 2);
     dum.Visible = false;
 }

@@ -9,16 +9,6 @@
 
 #include <array>
 
-// Where the bull marker mi stands over the three plates that carry a target, in the range view's
-// pixels. Away from every plate only its Left moves, to bullAwayLeft.
-struct BullPlace {
-    float Left;
-    float Top;
-};
-inline constexpr BullPlace bullOnPlate1{301, 111};
-inline constexpr BullPlace bullOnPlate3{401.467f, 112};
-inline constexpr BullPlace bullOnPlate5{508, 112};
-inline constexpr float bullAwayLeft = 708;
 // The colour of the rear sight and the blade.
 inline constexpr std::uint32_t sightColor = rgb(49, 24, 52);
 

@@ -1,6 +1,7 @@
 #include "state/target_controls.h"
 
 #include "forms/units.h"
+#include "state/range_facts.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ TargetControls::TargetControls()
         mark.Height = markDiameter;
         mark.Visible = false;
     }
-    Shape1 = {markCentreLeft, markCentreTop, 2.12f, 2.12f, false};
+    Shape1 = {range::markCentreLeft, range::markCentreTop, 2.12f, 2.12f, false};
     placePixels(Shape2, 1.9, 0, 594.5, 526.9);
     placePixels(tbi, 48, 80, 41, 33);
     placePixels(Horizont, 64, 488, 81, 9);

@@ -5,10 +5,6 @@
 
 #include <array>
 
-// The Left and Top of a mark that sits on the face's centre, in millimetres.
-inline constexpr float markCentreLeft = 78.0f;
-inline constexpr float markCentreTop = 68.5f;
-
 // The controls of the target window proverka, in its scale of millimetres, at their load state.
 // The face picture and the four arrows are design pictures that only the view draws.
 struct TargetControls {

@@ -2,6 +2,7 @@
 // the bull of the target exactly where the bull marker is put, and no other
 // difference between them than the target.
 #include "asset_files.h"
+#include "state/range_facts.h"
 
 #include <QRect>
 
@@ -18,10 +19,16 @@ struct Placement {
     QPoint disc;  // top-left corner of the 18 x 18 bull
 };
 
+// The whole pixel nearest to where the core puts the bull marker.
+QPoint nearestPixel(range::BullPlace p)
+{
+    return {static_cast<int>(std::lround(p.Left)), static_cast<int>(std::lround(p.Top))};
+}
+
 const Placement withTarget[] = {
-    {"range_target_plate1.jpg", {301, 111}},
-    {"range_target_plate3.jpg", {401, 112}},
-    {"range_target_plate5.jpg", {508, 112}},
+    {"range_target_plate1.jpg", nearestPixel(range::bullOnPlate1)},
+    {"range_target_plate3.jpg", nearestPixel(range::bullOnPlate3)},
+    {"range_target_plate5.jpg", nearestPixel(range::bullOnPlate5)},
 };
 const char* const allRanges[] = {"range_no_target.jpg", "range_target_plate1.jpg", "range_target_plate3.jpg",
                                  "range_target_plate5.jpg"};
@@ -116,8 +123,8 @@ TEST(RangePictures, DifferOnlyAroundTheTarget)
 TEST(RangePictures, PlatesAreLightPanelsOnTheDarkerFarWall)
 {
     const QImage bare = loadImage(committed("range_no_target.jpg"));
-    for (int centre : {312, 361, 414, 461, 509}) {
-        const QRgb plate = bare.pixel(centre, 117);
+    for (int centre : range::plateCentres) {
+        const QRgb plate = bare.pixel(centre, range::plateCentreRow);
         EXPECT_GT(qRed(plate), qBlue(plate) + 20) << "beige plate at " << centre;
         EXPECT_GT(luma(plate), luma(bare.pixel(centre, 90)) + 30) << "plate at " << centre << " against the wall";
     }

@@ -1,6 +1,7 @@
 // The target face agrees with the scoring: its ring lines lie on the radii
 // that decide the points, around the point where a centred mark lands.
 #include "asset_files.h"
+#include "state/range_facts.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +13,11 @@ using namespace asset_tests;
 
 namespace {
 
-constexpr double pixelsPerMm = 1440.0 / 25.4 / 15.0;
-constexpr double centreX = 79.0 * pixelsPerMm;
-constexpr double centreY = 69.5 * pixelsPerMm;
-// Outer radius of the zones scoring 1 to 10, in millimetres.
-constexpr double scoringRadii[10] = {67.5, 60.0, 52.5, 45.4, 37.0, 29.0, 22.7, 13.3, 6.0, 2.5};
+constexpr double pixelsPerMm = range::targetPixelsPerMillimetre;
+constexpr double centreX = range::faceCentreLeft * pixelsPerMm;
+constexpr double centreY = range::faceCentreTop * pixelsPerMm;
+// Outer radius of the zones scoring 1 to 10, in millimetres: the scoring's own.
+using range::ringRadii;
 
 constexpr QRgb black = 0xFF000000;
 
@@ -87,13 +88,13 @@ TEST_F(TargetFace, RingLinesLieOnTheScoringRadiiAlongTheDiagonals)
         const std::vector<double> radii = lineRadii(face, ux, uy);
         ASSERT_EQ(radii.size(), 10u) << ux << "," << uy;
         for (int i = 0; i < 10; ++i)
-            EXPECT_NEAR(radii[9 - i], scoringRadii[i] * pixelsPerMm, 0.5) << "ring " << i + 1;
+            EXPECT_NEAR(radii[9 - i], ringRadii[i] * pixelsPerMm, 0.5) << "ring " << i + 1;
     }
 }
 
 TEST_F(TargetFace, RingLinesCrossTheAxesOnePixelWide)
 {
-    for (double radius : scoringRadii) {
+    for (double radius : ringRadii) {
         const double r = radius * pixelsPerMm;
         const int y = static_cast<int>(std::floor(centreY));
         const int x = static_cast<int>(std::floor(centreX));
@@ -115,8 +116,8 @@ TEST_F(TargetFace, EveryRingCarriesItsNumberOnAllFourHalfAxes)
 {
     for (int ring = 1; ring <= 9; ++ring) {
         // Look in the middle half of the band between the ring's two lines, near the axis.
-        const double inner = scoringRadii[ring] * pixelsPerMm;
-        const double outer = scoringRadii[ring - 1] * pixelsPerMm;
+        const double inner = ringRadii[ring] * pixelsPerMm;
+        const double outer = ringRadii[ring - 1] * pixelsPerMm;
         const double from = inner + (outer - inner) * 0.25;
         const double to = inner + (outer - inner) * 0.75;
         for (auto [ux, uy] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}}) {

@@ -1,35 +1,26 @@
 #include "analysis/coach_advice.h"
 #include "analysis/coach_figures.h"
+#include "sights_on_bull.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A shot at 3000 ms on sights over a bull at (400, 112), 18 px square, with its hold point at
-// (409, 130): the rear sight holdX px right of its place on it (5 mm a pixel on the face), the blade
-// bladeX px right of its level, centred place in the notch (25 mm a pixel), and the frames of aim
-// before it at the given windages, each landing 2.5 mm right of the centre per unit below 0.
+// A shot at 3000 ms on sights over the tests' bull: the rear sight holdX px right of its place on
+// it (5 mm a pixel on the face), the blade bladeX px right of its level, centred place in the notch
+// (25 mm a pixel), and the frames of aim before it, on the bull, at the given windages, each
+// landing 2.5 mm right of the centre per unit below 0.
 LoggedShot shot(float holdX, float bladeX, int points, std::int16_t windage, std::vector<std::int16_t> frames)
 {
-    SightReading r;
-    r.miLeft = 400;
-    r.miTop = 112;
-    r.miWidth = 18;
-    r.miHeight = 18;
-    r.mm1Left = 386;
-    r.mm1Top = 130;
-    r.mmuLeft = 407.45f;
-    r.mmuTop = 130.15f;
+    SightReading r = sightsOnBull();
     LoggedShot s;
     s.time = 3000;
     for (std::size_t n = 0; n < frames.size(); ++n) {
         r.windage = frames[n];
         s.aim.push_back({2000 + 500 * static_cast<Millis>(n), r});
     }
-    r.mm1Left += holdX;
-    r.mmuLeft = r.mm1Left + 21.45f + bladeX;
-    r.windage = windage;
-    s.sights = r;
+    s.sights = sightsOnBull(holdX, bladeX);
+    s.sights.windage = windage;
     s.mark.points = points;
     return s;
 }

@@ -4,6 +4,7 @@
 #include "harness.h"
 #include "motion/recoil.h"
 #include "shot/ring_scoring.h"
+#include "state/range_facts.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,8 @@ MarkedShot shotAt(double d)
 {
     Harness h;
     Control mark;
-    mark.Left = static_cast<float>(markCentreLeft + d);
-    mark.Top = markCentreTop;
+    mark.Left = static_cast<float>(range::markCentreLeft + d);
+    mark.Top = range::markCentreTop;
     otklonenie(h.s, mark);
     return {mark.Left, mark.Top, h.s.shotScore};
 }
@@ -99,7 +100,7 @@ TEST(AimTrace, FollowsEveryFrameThatPlacesTheSightsUpToTheShot)
 LoggedShot landedAt(double x, double y, std::int16_t windage = 0, std::int32_t elevation = 0)
 {
     LoggedShot shot;
-    shot.mark = {static_cast<float>(markCentreLeft + x), static_cast<float>(markCentreTop - y), 5};
+    shot.mark = {static_cast<float>(range::markCentreLeft + x), static_cast<float>(range::markCentreTop - y), 5};
     shot.sights.windage = windage;
     shot.sights.elevation = elevation;
     return shot;

@@ -1,25 +1,18 @@
 #include "analysis/hold_figures.h"
 #include "harness.h"
+#include "sights_on_bull.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A frame whose shot would land 2.5 mm right of the centre for each unit of windage below 0: at
-// windage 0 a 10, at -2 (5 mm) a 9, at -4 (10 mm) an 8. The blade's place in float leaves 0.0003 mm.
+// A frame on the tests' bull whose shot would land 2.5 mm right of the centre for each unit of
+// windage below 0: at windage 0 a 10, at -2 (5 mm) a 9, at -4 (10 mm) an 8. The blade's place in
+// float leaves 0.0003 mm.
 AimSample frame(Millis time, std::int16_t windage)
 {
-    AimSample sample{time, {}};
-    SightReading& r = sample.sights;
-    r.miLeft = 400;
-    r.miTop = 112;
-    r.miWidth = 18;
-    r.miHeight = 18;
-    r.mm1Left = 386;
-    r.mm1Top = 130;
-    r.mmuLeft = 407.45f;
-    r.mmuTop = 130.15f;
-    r.windage = windage;
+    AimSample sample{time, sightsOnBull()};
+    sample.sights.windage = windage;
     return sample;
 }
 

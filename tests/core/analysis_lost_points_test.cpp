@@ -1,5 +1,6 @@
 #include "analysis/face_scoring.h"
 #include "analysis/lost_points.h"
+#include "sights_on_bull.h"
 
 #include <gtest/gtest.h>
 
@@ -21,23 +22,14 @@ TEST(PointsAt, RoundsAndScoresAPointAsTheShotDoesItsLandingPoint)
     EXPECT_EQ(pointsAt({0, 2.5}), 10);
 }
 
-// Sights on a bull at (400, 112), 18 px square, whose hold point is (409, 130): the rear sight
-// stands holdX px right of its place on it (5 mm a pixel on the face), the blade bladeX px right of
-// its level, centred place in the notch (25 mm a pixel).
+// Sights on the tests' bull: the rear sight stands holdX px right of its place on it (5 mm a pixel
+// on the face), the blade bladeX px right of its level, centred place in the notch (25 mm a pixel).
 LoggedShot shotWith(float holdX, float bladeX, int points, std::int16_t windage = 0, std::int32_t elevation = 0)
 {
     LoggedShot shot;
-    SightReading& r = shot.sights;
-    r.miLeft = 400;
-    r.miTop = 112;
-    r.miWidth = 18;
-    r.miHeight = 18;
-    r.mm1Left = 386 + holdX;
-    r.mm1Top = 130;
-    r.mmuLeft = r.mm1Left + 21.45f + bladeX;
-    r.mmuTop = 130.15f;
-    r.windage = windage;
-    r.elevation = elevation;
+    shot.sights = sightsOnBull(holdX, bladeX);
+    shot.sights.windage = windage;
+    shot.sights.elevation = elevation;
     shot.mark.points = points;
     return shot;
 }

@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "state/range_facts.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,8 @@ namespace {
 void expectTargetOnPlate3(const Harness& h)
 {
     EXPECT_EQ(h.s.targetPosition, 3.0f);
-    EXPECT_EQ(h.s.f.mi.Left, 401.467f);
-    EXPECT_EQ(h.s.f.mi.Top, 112.0f);
+    EXPECT_EQ(h.s.f.mi.Left, range::bullOnPlate3.Left);
+    EXPECT_EQ(h.s.f.mi.Top, range::bullOnPlate3.Top);
 }
 
 TEST(PrecisionFire, PutsTheTargetOnPlate3AndKeepsItThere)
@@ -26,7 +27,7 @@ TEST(PrecisionFire, PutsTheTargetOnPlate3AndKeepsItThere)
 TEST(RestartOutsideRapidFire, BeforeAnyExercisePutsTheTargetOnPlate3WithoutChoosingOne)
 {
     Harness h;
-    ASSERT_EQ(h.s.f.mi.Left, 708.0f);
+    ASSERT_EQ(h.s.f.mi.Left, range::bullAwayLeft);
 
     h.s.f.Restart.click();
 
@@ -55,7 +56,7 @@ TEST(RestartOutsideRapidFire, InPrecisionFireKeepsPrecisionFire)
 // on plate 3: against a marker there the shot is a ten.
 void aimAtPlate3(Harness& h)
 {
-    h.s.f.mm1.Left = 401.467f + 9 - 23;
+    h.s.f.mm1.Left = range::bullOnPlate3.Left + 9 - 23;
     h.s.f.mm1.Top = 130;
     h.s.f.mmu.Left = h.s.f.mm1.Left + 21.45f;
     h.s.f.mmu.Top = 130.15f;
@@ -67,8 +68,8 @@ TEST(RapidFireAfterPrecisionFire, ResolvesShotsAgainstPlate3UntilTheFirstTargetS
     h.s.f.BAVNA.click();
     h.s.f.Barza.click();
     const auto expectNoTargetShownButMarkerOnPlate3 = [&] {
-        EXPECT_EQ(h.s.f.mi.Left, 401.467f);
-        EXPECT_EQ(h.s.f.mi.Top, 112.0f);
+        EXPECT_EQ(h.s.f.mi.Left, range::bullOnPlate3.Left);
+        EXPECT_EQ(h.s.f.mi.Top, range::bullOnPlate3.Top);
         h.move(-5, 600);
         EXPECT_EQ(h.backgroundAt(401, 112), blueNoTarget);
     };
@@ -89,7 +90,7 @@ TEST(RapidFireAfterItsEnd, ResolvesShotsAgainstAMarkerAwayFromEveryPlate)
     h.s.f.Barza.click();
     h.advanceBy(15000);
     h.s.f.Restart.click();
-    ASSERT_EQ(h.s.f.mi.Left, 708.0f);
+    ASSERT_EQ(h.s.f.mi.Left, range::bullAwayLeft);
 
     aimAtPlate3(h);
     h.click();

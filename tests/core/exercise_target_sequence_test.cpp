@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "state/range_facts.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +13,17 @@ namespace {
 struct Step {
     Millis at;  // since the press that started the sequence
     float position;
-    float miLeft;
-    float miTop;
+    range::BullPlace mi;
     bool running;
 };
 
 // Where the target stands after each tick of the rapid sequence; `mi` before the first step
 // depends on what came before the press, so the table starts at the first step that moves it.
 const std::vector<Step> rapidTimeline = {
-    {6000, 2, 301, 111, true},
-    {9000, 3, 401.467f, 112, true},
-    {12000, 4, 508, 112, true},
-    {15000, 5, 708, 112, false},
+    {6000, 2, range::bullOnPlate1, true},
+    {9000, 3, range::bullOnPlate3, true},
+    {12000, 4, range::bullOnPlate5, true},
+    {15000, 5, {range::bullAwayLeft, range::bullOnPlate5.Top}, false},
 };
 
 // Runs a rapid sequence just started and checks every step, and the moment before it.
@@ -47,15 +47,15 @@ void expectRapidTimeline(Harness& h, float miLeftBefore, float miTopBefore)
         EXPECT_EQ(h.s.targetPosition, previous);
         h.advanceBy(1);
         EXPECT_EQ(h.s.targetPosition, step.position);
-        EXPECT_EQ(h.s.f.mi.Left, step.miLeft);
-        EXPECT_EQ(h.s.f.mi.Top, step.miTop);
+        EXPECT_EQ(h.s.f.mi.Left, step.mi.Left);
+        EXPECT_EQ(h.s.f.mi.Top, step.mi.Top);
         EXPECT_EQ(h.s.f.TimerB.enabled(), step.running);
         previous = step.position;
     }
 
     h.advanceBy(30000);
     EXPECT_EQ(h.s.targetPosition, 5.0f);
-    EXPECT_EQ(h.s.f.mi.Left, 708.0f);
+    EXPECT_EQ(h.s.f.mi.Left, range::bullAwayLeft);
     EXPECT_FALSE(h.s.f.TimerB.enabled());
 }
 
@@ -64,7 +64,7 @@ TEST(RapidFire, StepsTheTargetEveryThreeSecondsAndStopsAfterTheFifthStep)
     Harness h;
     h.s.f.Barza.click();
     EXPECT_EQ(h.s.fireMode, 2);
-    expectRapidTimeline(h, 708, 112);
+    expectRapidTimeline(h, range::bullAwayLeft, range::bullOnPlate3.Top);
 }
 
 struct SecondPress {
@@ -120,13 +120,13 @@ TEST_P(PrecisionFireDuringRapidFire, StopsTheSequenceWithTheTargetOnPlate3)
     EXPECT_EQ(h.s.fireMode, 1);
     EXPECT_FALSE(h.s.f.TimerB.enabled());
     EXPECT_EQ(h.s.targetPosition, 3.0f);
-    EXPECT_EQ(h.s.f.mi.Left, 401.467f);
-    EXPECT_EQ(h.s.f.mi.Top, 112.0f);
+    EXPECT_EQ(h.s.f.mi.Left, range::bullOnPlate3.Left);
+    EXPECT_EQ(h.s.f.mi.Top, range::bullOnPlate3.Top);
 
     h.advanceBy(20000);
     EXPECT_EQ(h.s.targetPosition, 3.0f);
-    EXPECT_EQ(h.s.f.mi.Left, 401.467f);
-    EXPECT_EQ(h.s.f.mi.Top, 112.0f);
+    EXPECT_EQ(h.s.f.mi.Left, range::bullOnPlate3.Left);
+    EXPECT_EQ(h.s.f.mi.Top, range::bullOnPlate3.Top);
 }
 
 INSTANTIATE_TEST_SUITE_P(AtEveryStage, PrecisionFireDuringRapidFire, testing::Values(1000, 7000, 10000, 13000, 16000),

@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "sights_on_bull.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 struct SightPicture {
     float mm1Left, mm1Top;
     float bladeRight, bladeBelow;
-    float miLeft = 400, miTop = 112;
+    float miLeft = testBullLeft, miTop = testBullTop;
 };
 
 void aim(Simulator& s, const SightPicture& p)

@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "sights_on_bull.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +11,7 @@ namespace {
 // Shot k of the series lands 5k mm right of the centre: the post k px left of the hold point.
 void aimShot(Simulator& s, int k)
 {
-    s.f.mi.Left = 400;
-    s.f.mi.Top = 112;
-    s.f.mm1.Left = 386 + static_cast<float>(k);
-    s.f.mm1.Top = 130;
-    s.f.mmu.Left = s.f.mm1.Left + 21.45f;
-    s.f.mmu.Top = 130.15f;
+    aimAs(s.f, sightsOnBull(static_cast<float>(k)));
 }
 
 constexpr std::array<int, 10> seriesPoints{10, 9, 8, 7, 7, 6, 5, 5, 4, 4};

@@ -26,11 +26,7 @@ start_session_bus() {
   setsid dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$E2E_TMP/bus.address" \
     </dev/null >"$E2E_TMP/bus.log" 2>&1 &
   BUS_PID=$!
-  for _ in {1..50}; do
-    [[ -s $E2E_TMP/bus.address ]] && break
-    sleep 0.1
-  done
-  [[ -s $E2E_TMP/bus.address ]] || return 1
+  session_wait_for 50 "$BUS_PID" test -s "$E2E_TMP/bus.address" || return 1
   export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_TMP/bus.address")
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
     >/dev/null 2>>"$E2E_TMP/bus.log" &&

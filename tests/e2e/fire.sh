@@ -101,13 +101,9 @@ above() {
   [[ -n $a && -n $b ]] && ((a > b))
 }
 
-# Waits up to 3 s for window $1 to stand above window $2.
+# Waits up to 3 s, while the program runs, for window $1 to stand above window $2.
 wait_above() {
-  for _ in {1..30}; do
-    above "$1" "$2" && return 0
-    sleep 0.1
-  done
-  return 1
+  session_wait_for 30 "$E2E_PROGRAM_PID" above "$1" "$2"
 }
 
 # Fails unless target window $1 is 599 x 531, without a frame, centred on the screen and out of the

@@ -81,6 +81,10 @@ program_running() {
   [[ -n $E2E_PROGRAM_PID ]] && kill -0 "$E2E_PROGRAM_PID" 2>/dev/null
 }
 
+program_ended() {
+  ! program_running
+}
+
 # Why the program still runs after it was asked to close: whether its main window is still shown
 # (the close went to another window) or gone (the program hangs on its way out), and then where
 # its threads stand, when gdb is at hand.
@@ -97,10 +101,7 @@ why_still_running() {
 stop_program() {
   [[ -n $E2E_PROGRAM_PID ]] || return 0
   kill -TERM "$E2E_PROGRAM_PID" 2>/dev/null
-  for _ in {1..30}; do
-    program_running || break
-    sleep 0.1
-  done
+  session_wait_for 30 "$$" program_ended
   kill -KILL "$E2E_PROGRAM_PID" 2>/dev/null
   wait "$E2E_PROGRAM_PID" 2>/dev/null
   E2E_PROGRAM_PID=
@@ -117,33 +118,35 @@ find_windows() {
   done
 }
 
-# Waits up to $2 seconds (default 10) for a visible window captioned exactly $1 and prints its id.
+window_shown() {
+  [[ -n $(find_windows "$1") ]]
+}
+
+window_not_shown() {
+  ! window_shown "$1"
+}
+
+# Waits up to $2 seconds (default 10), and no longer than a program started here runs, for a
+# visible window captioned exactly $1 and prints its id.
 wait_for_window() {
-  local caption=$1 tenths=$((${2:-10} * 10)) ids
-  for ((t = 0; t < tenths; t++)); do
-    ids=$(find_windows "$caption")
-    if [[ -n $ids ]]; then
-      head -n 1 <<<"$ids"
-      return 0
-    fi
-    if [[ -n $E2E_PROGRAM_PID ]] && ! program_running; then
-      e2e_log "the program exited before showing \"$caption\""
-      return 1
-    fi
-    sleep 0.1
-  done
-  e2e_log "no window \"$caption\" within ${2:-10} s"
+  local caption=$1 ids
+  session_wait_for $((${2:-10} * 10)) "${E2E_PROGRAM_PID:-$$}" window_shown "$caption"
+  ids=$(find_windows "$caption")
+  if [[ -n $ids ]]; then
+    head -n 1 <<<"$ids"
+    return 0
+  fi
+  if [[ -n $E2E_PROGRAM_PID ]] && ! program_running; then
+    e2e_log "the program exited before showing \"$caption\""
+  else
+    e2e_log "no window \"$caption\" within ${2:-10} s"
+  fi
   return 1
 }
 
 # Waits up to $2 seconds (default 10) until no visible window is captioned exactly $1.
 wait_for_window_gone() {
-  local tenths=$((${2:-10} * 10))
-  for ((t = 0; t < tenths; t++)); do
-    [[ -z $(find_windows "$1") ]] && return 0
-    sleep 0.1
-  done
-  return 1
+  session_wait_for $((${2:-10} * 10)) "$$" window_not_shown "$1"
 }
 
 # Sets WIN_X, WIN_Y (the client area's top left on the screen), WIN_WIDTH and WIN_HEIGHT.
@@ -181,17 +184,18 @@ activate_window() {
   xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1" >/dev/null 2>&1
 }
 
+window_unmapped() {
+  ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'
+}
+
 # Closes window $1 as a user does, with Alt+F4 to the window manager, and presses again, twice at
 # most, while the window stays shown: a key sent before the window manager made the window active
-# goes to another.
+# goes to another. Fails when the window is still shown after the third.
 press_alt_f4() {
   for _ in 1 2 3; do
     activate_window "$1"
     xdotool key --clearmodifiers alt+F4
-    for _ in {1..15}; do
-      xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 0
-      sleep 0.1
-    done
+    session_wait_for 15 "$$" window_unmapped "$1" && return 0
   done
 }
 
@@ -306,15 +310,11 @@ recorder_start() {
     --latency-msec=20 --raw >"$E2E_RECORDING" 2>"$E2E_TMP/parec.log" </dev/null &
   E2E_RECORDER_PID=$!
   local now bytes
-  for _ in {1..250}; do
-    if [[ -s $E2E_RECORDING ]]; then
-      now=$(date +%s%N) bytes=$(stat -c %s "$E2E_RECORDING")
-      E2E_RECORDING_T0_NS=$((now - bytes * 1000000000 / (2 * E2E_RATE * E2E_CHANNELS)))
-      return 0
-    fi
-    kill -0 "$E2E_RECORDER_PID" 2>/dev/null || break
-    sleep 0.02
-  done
+  if session_wait_for 50 "$E2E_RECORDER_PID" test -s "$E2E_RECORDING"; then
+    now=$(date +%s%N) bytes=$(stat -c %s "$E2E_RECORDING")
+    E2E_RECORDING_T0_NS=$((now - bytes * 1000000000 / (2 * E2E_RATE * E2E_CHANNELS)))
+    return 0
+  fi
   e2e_log "the recorder gave no samples: $(cat "$E2E_TMP/parec.log")"
   return 1
 }

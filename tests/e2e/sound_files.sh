@@ -37,10 +37,7 @@ stall_watch_start() {
   strace -qq -p "$E2E_PROGRAM_PID" -e trace=poll,ppoll -ttt -T -o "$STALL_TRACE" 2>/dev/null &
   E2E_STRACE_PID=$!
   # The program waits at least every 500 ms, so the first line comes soon after the attach.
-  for _ in {1..40}; do
-    [[ -s $STALL_TRACE ]] && return 0
-    sleep 0.05
-  done
+  session_wait_for 20 "$E2E_STRACE_PID" test -s "$STALL_TRACE" && return 0
   e2e_log "strace could not attach; no stall figures"
   stall_watch_stop
   STALL_TRACE=

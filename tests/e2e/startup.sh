@@ -60,10 +60,7 @@ rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$E2E_PROGRAM_PID/status")
 echo "start-up: window mapped after $((mapped - started)) ms; VmRSS ${rss} kB"
 
 press_alt_f4 "$win"
-for _ in {1..50}; do
-  program_running || break
-  sleep 0.1
-done
+session_wait_for 50 "$$" program_ended
 program_running && fail "the program still runs 5 s after Alt+F4: $(why_still_running)"
 wait "$E2E_PROGRAM_PID"
 status=$?

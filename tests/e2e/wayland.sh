@@ -24,11 +24,7 @@ start_weston() {
   setsid weston --backend=headless-backend.so --use-pixman --idle-time=0 --socket="$SOCKET" \
     </dev/null >"$E2E_TMP/weston.log" 2>&1 &
   WESTON_PID=$!
-  for _ in {1..100}; do
-    [[ -S $XDG_RUNTIME_DIR/$SOCKET ]] && return 0
-    kill -0 "$WESTON_PID" 2>/dev/null || break
-    sleep 0.1
-  done
+  session_wait_for 100 "$WESTON_PID" test -S "$XDG_RUNTIME_DIR/$SOCKET" && return 0
   e2e_log "weston did not come up: $(tail -n 5 "$E2E_TMP/weston.log")"
   return 1
 }
@@ -39,6 +35,10 @@ platforms() {
     sed 's|platforms/libq||; s|\.so$||' | sort -u | tr '\n' ' '
 }
 
+on_wayland() {
+  [[ $(platforms) == *wayland* ]]
+}
+
 # Fails unless the program, started with the settings $2 .., runs on the Wayland compositor: it
 # loads Qt's Wayland platform, which it does only once X11 is ruled out or passed over, and runs on
 # for two seconds without a word. $1 names the case.
@@ -47,12 +47,8 @@ expect_on_wayland() {
   shift
   (cd "$(dirname "$E2E_PROGRAM")" && exec env "$@" "$E2E_PROGRAM") </dev/null >"$E2E_TMP/program.log" 2>&1 &
   E2E_PROGRAM_PID=$!
-  for _ in {1..100}; do
-    loaded=$(platforms)
-    [[ $loaded == *wayland* ]] && break
-    program_running || fail "$what: the program ended"
-    sleep 0.1
-  done
+  session_wait_for 100 "$E2E_PROGRAM_PID" on_wayland || program_running || fail "$what: the program ended"
+  loaded=$(platforms)
   sleep 2
   program_running || fail "$what: the program ended on Wayland"
   [[ $loaded == *wayland* ]] || fail "$what: platforms loaded: ${loaded:-none}"

@@ -37,14 +37,15 @@ done
 appstreamcli validate-tree --no-net "$prefix" >"$E2E_TMP/appstream.log" 2>&1 ||
   fail "appstreamcli rejects the tree: $(cat "$E2E_TMP/appstream.log")"
 
+both_sounds_opened() {
+  grep -qx AK.wav "$E2E_TMP/opened.log" && grep -qx AK2.wav "$E2E_TMP/opened.log"
+}
+
 # Every file opened in the program's folder from here on is named in opened.log.
 inotifywait -m -e open --format %f "$folder" >"$E2E_TMP/opened.log" 2>"$E2E_TMP/inotify.log" &
 watcher=$!
 trap 'kill "$watcher" 2>/dev/null; e2e_cleanup' EXIT
-for _ in {1..50}; do
-  grep -q 'Watches established' "$E2E_TMP/inotify.log" && break
-  sleep 0.1
-done
+session_wait_for 50 "$watcher" grep -q 'Watches established' "$E2E_TMP/inotify.log"
 
 export PATH=$prefix/bin:$PATH
 E2E_PROGRAM=$(command -v "$(sed -n 's/^Exec=//p' "$entry")")
@@ -52,10 +53,6 @@ E2E_PROGRAM=$(command -v "$(sed -n 's/^Exec=//p' "$entry")")
 start_program || fail "could not start $E2E_PROGRAM"
 win=$(wait_for_window "$MAIN_CAPTION" 20) || fail "no main window"
 click_at "$win" 300 300 1 || fail "could not fire"
-for _ in {1..50}; do
-  grep -qx AK.wav "$E2E_TMP/opened.log" && grep -qx AK2.wav "$E2E_TMP/opened.log" && break
-  sleep 0.1
-done
-grep -qx AK.wav "$E2E_TMP/opened.log" && grep -qx AK2.wav "$E2E_TMP/opened.log" ||
+session_wait_for 50 "$watcher" both_sounds_opened ||
   fail "the shot did not open both sounds in $folder; opened: $(sort -u "$E2E_TMP/opened.log" | tr '\n' ' ')"
 pass "installed tree, and its sounds found through the link"

@@ -1,7 +1,7 @@
-#include "forms/units.h"
 #include "found_widgets.h"
 #include "harness.h"
 #include "shell/target_window/target_window_host.h"
+#include "state/range_facts.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -63,7 +63,7 @@ private:
     }
 };
 
-const double pixelsPerMillimetre = units::pixelsFromMillimetres(1);
+constexpr double pixelsPerMillimetre = range::targetPixelsPerMillimetre;
 
 QPoint pixelOf(double xMillimetres, double yMillimetres)
 {
@@ -193,12 +193,12 @@ void TargetWindowTest::marksAreDrawnWhereTheModelPutsThem()
     TargetRig rig;
     rig.run([&] {
         rig.s.proverka.Show();
-        rig.s.proverka.controls().dum(1) = {78, 68.5f, 1.99f, 1.99f, true};
+        rig.s.proverka.controls().dum(1) = {range::markCentreLeft, range::markCentreTop, 1.99f, 1.99f, true};
         rig.s.proverka.controls().dum(2) = {-1, 10, 1.99f, 1.99f, true};
         rig.s.proverka.controls().dum(3) = {120, 30, 1.99f, 1.99f, false};
         rig.s.proverka.controls().dum(4) = {-352, 73.5f, 1.99f, 1.99f, true};
     });
-    const QPoint centre = pixelOf(79, 69.5);
+    const QPoint centre = pixelOf(range::faceCentreLeft, range::faceCentreTop);
     QCOMPARE(rig.shownAt(centre), qRgb(0, 0, 0));
     QCOMPARE(rig.shownAt(centre + QPoint(6, 0)), facePixel(centre + QPoint(6, 0)));
     QCOMPARE(rig.shownAt(pixelOf(0, 11)), qRgb(0, 0, 0));                  // the part inside the window
@@ -257,11 +257,11 @@ void TargetWindowTest::aClickWithEitherButtonOnTheFaceOrAMarkIsTheFormClick()
     TargetRig rig;
     rig.run([&] {
         rig.s.proverka.Show();
-        rig.s.proverka.controls().dum(1) = {78, 68.5f, 1.99f, 1.99f, true};
+        rig.s.proverka.controls().dum(1) = {range::markCentreLeft, range::markCentreTop, 1.99f, 1.99f, true};
     });
     for (auto [button, where] : {std::pair{Qt::LeftButton, QPoint(200, 300)},
                                  {Qt::RightButton, QPoint(400, 150)},
-                                 {Qt::LeftButton, pixelOf(79, 69.5)},
+                                 {Qt::LeftButton, pixelOf(range::faceCentreLeft, range::faceCentreTop)},
                                  {Qt::RightButton, QPoint(3, 100)}}) {
         rig.run([&] { rig.s.proverka.Show(); });
         QVERIFY(rig.s.proverka.raiseSerial() > rig.s.f.raiseSerial());

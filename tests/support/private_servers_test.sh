@@ -41,6 +41,10 @@ private_display_taken "$held" || fail "display :$held does not count as taken"
 sessions=("${PRIVATE_DISPLAY_PIDS[@]}")
 ((${#sessions[@]} == 2)) || fail "${#sessions[@]} sessions for a display and its window manager"
 
+both_reported() {
+  [[ -s $work/b/sessions && -s $work/c/sessions ]]
+}
+
 # Each starts a display in a range above the held number, reports its number and sessions,
 # and stops it, and it alone, once the file "stop" is there.
 export STRELBISHTE_DISPLAY_FIRST=$((held + 3)) STRELBISHTE_DISPLAY_LAST=$((held + 23))
@@ -55,11 +59,7 @@ for side in b c; do
   ) &
   starters+=($!)
 done
-for _ in {1..200}; do
-  [[ -s $work/b/sessions && -s $work/c/sessions ]] && break
-  sleep 0.1
-done
-[[ -s $work/b/sessions && -s $work/c/sessions ]] || fail "two displays started at once did not both come up"
+session_wait_for 200 "$$" both_reported || fail "two displays started at once did not both come up"
 b=$(cat "$work/b/number") c=$(cat "$work/c/number")
 ((b != c)) || fail "two displays started at once both took :$b"
 for n in "$b" "$c"; do

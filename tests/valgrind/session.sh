@@ -78,10 +78,7 @@ screenshot "$E2E_TMP/series.png" "$WIN" || fail "no screenshot"
 expect_scored "$E2E_TMP/series.png" 10 "a full series under valgrind"
 
 close_window "$WIN"
-for _ in {1..1200}; do
-  program_running || break
-  sleep 0.1
-done
+session_wait_for 1200 "$$" program_ended
 program_running && fail "the program still runs 120 s after its window was closed"
 wait "$E2E_PROGRAM_PID"
 status=$?

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "state/range_facts.h"
+
 namespace assets {
 
-inline constexpr int bullSize = 18;
+using range::bullSize;
 
 // Whether pixel (column, row) of the 18 x 18 bull lies on the black disc:
 // its centre within the radius, so the disc touches all four sides and

@@ -3,16 +3,15 @@
 #include "bull.h"
 #include "colour.h"
 #include "prng.h"
+#include "state/range_facts.h"
 
-#include <array>
+#include <cmath>
 #include <stdexcept>
 
 namespace assets {
 
 namespace {
 
-constexpr std::array<int, 5> plateCentres = {312, 361, 414, 461, 509};
-constexpr int plateCentreRow = 117;
 constexpr int plateWidth = 22;
 constexpr int plateHeight = 19;
 constexpr int boardWidth = 40;
@@ -45,8 +44,8 @@ void paintPanel(QImage& image, QRect area, Colour face, std::uint64_t seed)
 
 void paintPlates(QImage& image)
 {
-    for (int centre : plateCentres) {
-        const QRect plate(centre - plateWidth / 2, plateCentreRow - plateHeight / 2, plateWidth, plateHeight);
+    for (int centre : range::plateCentres) {
+        const QRect plate(centre - plateWidth / 2, range::plateCentreRow - plateHeight / 2, plateWidth, plateHeight);
         darken(image, plate.translated(2, 1), 0.72);
         paintPanel(image, plate, Colour::bytes(226, 210, 172), 90);
     }
@@ -73,13 +72,16 @@ void paintTarget(QImage& image, QPoint disc)
 
 QPoint discCorner(int plate)
 {
+    const auto nearestPixel = [](range::BullPlace p) {
+        return QPoint(static_cast<int>(std::lround(p.Left)), static_cast<int>(std::lround(p.Top)));
+    };
     switch (plate) {
     case 1:
-        return {301, 111};
+        return nearestPixel(range::bullOnPlate1);
     case 3:
-        return {401, 112};
+        return nearestPixel(range::bullOnPlate3);
     case 5:
-        return {508, 112};
+        return nearestPixel(range::bullOnPlate5);
     default:
         throw std::invalid_argument("the target stands only on plates 1, 3 and 5");
     }

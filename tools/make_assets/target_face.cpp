@@ -1,6 +1,7 @@
 #include "target_face.h"
 
 #include "glyphs.h"
+#include "state/range_facts.h"
 
 #include <cmath>
 
@@ -15,17 +16,19 @@ const QRgb centreGrey = qRgb(192, 192, 192);
 // Rings 4 and inwards make up the black of the target, here printed grey.
 constexpr int firstBlackRing = 4;
 
-constexpr double centreX = faceCentreXMm * pixelsPerMm;
-constexpr double centreY = faceCentreYMm * pixelsPerMm;
+using range::ringRadii;
+constexpr double pixelsPerMm = range::targetPixelsPerMillimetre;
+constexpr double centreX = range::faceCentreLeft * pixelsPerMm;
+constexpr double centreY = range::faceCentreTop * pixelsPerMm;
 
 QRgb faceColour(double distance)
 {
-    for (double radius : ringRadiiMm)
+    for (double radius : ringRadii)
         if (std::fabs(distance - radius * pixelsPerMm) < 0.5)
             return black;
     if (distance < centreDotRadiusMm * pixelsPerMm)
         return centreGrey;
-    if (distance < ringRadiiMm[firstBlackRing - 1] * pixelsPerMm)
+    if (distance < ringRadii[firstBlackRing - 1] * pixelsPerMm)
         return grey;
     return paper;
 }
@@ -33,7 +36,7 @@ QRgb faceColour(double distance)
 // Ring n's number, in the middle of its band on each of the four half-axes.
 void drawRingNumber(QImage& image, int ring)
 {
-    const double middle = (ringRadiiMm[ring - 1] + ringRadiiMm[ring]) / 2.0 * pixelsPerMm;
+    const double middle = (ringRadii[ring - 1] + ringRadii[ring]) / 2.0 * pixelsPerMm;
     // The band of ring 9 is too narrow for the larger digits.
     const int scale = ring == 9 ? 1 : 2;
     const double halfWidth = glyphWidth * scale / 2.0;

@@ -4,6 +4,7 @@
 #include "shell/child_widget.h"
 #include "shell/crisp_image.h"
 #include "shell/widget_sync.h"
+#include "state/range_facts.h"
 #include "state/target_controls.h"
 
 #include <QCloseEvent>
@@ -24,7 +25,7 @@
 
 namespace {
 
-const double pixelsPerMillimetre = units::pixelsFromMillimetres(1);
+constexpr double pixelsPerMillimetre = range::targetPixelsPerMillimetre;
 const auto millimetresPerPixel = static_cast<float>(units::millimetresFromPixels(1));
 constexpr QColor markColour{0, 0, 0};
 constexpr QColor frameColour{64, 64, 64};
