@@ -7,10 +7,6 @@ namespace units {
 inline constexpr float twipsPerPixel = 15.0f;
 inline constexpr double twipsPerMillimetre = 1440.0 / 25.4;
 
-constexpr float pixelsFromTwips(float twips)
-{
-    return twips / twipsPerPixel;
-}
 constexpr float twipsFromPixels(float pixels)
 {
     return pixels * twipsPerPixel;
