@@ -32,6 +32,13 @@ struct AnalysisRig {
     QString text(const char* name) const { return childNamed<QLabel>(*window(), QString::fromLatin1(name)).text(); }
     QString cell(const char* table, int row, int column) const { return this->table(table).item(row, column)->text(); }
 
+    void openOnPrecisionFire()
+    {
+        h.s.f.BAVNA.click();
+        h.s.f.Analysis.click();
+        view.sync();
+    }
+
     // Shot k of a precision series, aimed from a fresh aim redraw at the same point of the bull.
     void fireAimedShot(int k)
     {
@@ -85,9 +92,7 @@ void AnalysisWindowTest::opensCentredInFrontAndOnlyHidesOnClose()
 void AnalysisWindowTest::tenShotsFillTheTableAndAResetStartsAnEmptySeries()
 {
     AnalysisRig rig;
-    rig.h.s.f.BAVNA.click();
-    rig.h.s.f.Analysis.click();
-    rig.view.sync();
+    rig.openOnPrecisionFire();
     for (int k = 0; k < 10; ++k)
         rig.fireAimedShot(k);
 
@@ -118,9 +123,7 @@ void AnalysisWindowTest::tenShotsFillTheTableAndAResetStartsAnEmptySeries()
 void AnalysisWindowTest::theCoachsFiguresAreReadUnderTheirCaptions()
 {
     AnalysisRig rig;
-    rig.h.s.f.BAVNA.click();
-    rig.h.s.f.Analysis.click();
-    rig.view.sync();
+    rig.openOnPrecisionFire();
     for (int k = 0; k < 3; ++k)
         rig.fireAimedShot(k);
     rig.h.advanceBy(700);
@@ -146,9 +149,7 @@ void AnalysisWindowTest::theCoachsFiguresAreReadUnderTheirCaptions()
 void AnalysisWindowTest::theBladeOffsetAndTheRunsSeriesAreReadAsTheirFigures()
 {
     AnalysisRig rig;
-    rig.h.s.f.BAVNA.click();
-    rig.h.s.f.Analysis.click();
-    rig.view.sync();
+    rig.openOnPrecisionFire();
     rig.fireAimedShot(0);
     rig.fireAimedShot(1);
 
@@ -173,9 +174,7 @@ void AnalysisWindowTest::theBladeOffsetAndTheRunsSeriesAreReadAsTheirFigures()
 void AnalysisWindowTest::aReplayStopsAtASecondPressANewShotAndASeriesReset()
 {
     AnalysisRig rig;
-    rig.h.s.f.BAVNA.click();
-    rig.h.s.f.Analysis.click();
-    rig.view.sync();
+    rig.openOnPrecisionFire();
     auto& play = childNamed<QPushButton>(*rig.window(), QStringLiteral("replay"));
     QVERIFY2(!play.isEnabled(), "no shot to replay");
     rig.fireAimedShot(0);
@@ -203,9 +202,7 @@ void AnalysisWindowTest::aReplayStopsAtASecondPressANewShotAndASeriesReset()
 void AnalysisWindowTest::everyColumnOfATenShotSeriesFitsAndTheChosenShotIsTakenApart()
 {
     AnalysisRig rig;
-    rig.h.s.f.BAVNA.click();
-    rig.h.s.f.Analysis.click();
-    rig.view.sync();
+    rig.openOnPrecisionFire();
     for (int k = 0; k < 10; ++k)
         rig.fireAimedShot(k);
     QWidget* w = rig.window();
