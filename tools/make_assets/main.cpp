@@ -20,10 +20,14 @@ void makeAll(const QDir& out)
 {
     using namespace assets;
     const QImage scene = renderRangeScene();
-    writeJpeg(rangePicture(scene, 0), out.filePath("range_no_target.jpg"));
-    writeJpeg(rangePicture(scene, 1), out.filePath("range_target_plate1.jpg"));
-    writeJpeg(rangePicture(scene, 3), out.filePath("range_target_plate3.jpg"));
-    writeJpeg(rangePicture(scene, 5), out.filePath("range_target_plate5.jpg"));
+    writeJpeg(rangePicture(scene, {}), out.filePath("range_no_target.jpg"));
+    for (int plate : {1, 3, 5}) {
+        writeJpeg(rangePicture(scene, {{plate, TargetTurn::Facing}}),
+                  out.filePath(QString("range_target_plate%1.jpg").arg(plate)));
+    }
+    writeJpeg(rangePicture(scene, {{3, TargetTurn::EdgeOn}}), out.filePath("range_target_plate3_edge.jpg"));
+    writeJpeg(rangePicture(scene, onEveryPlate(TargetTurn::Facing)), out.filePath("range_five_targets.jpg"));
+    writeJpeg(rangePicture(scene, onEveryPlate(TargetTurn::EdgeOn)), out.filePath("range_five_targets_edge.jpg"));
 
     writePng(armSprite(qRgb(0, 0, 0)), out.filePath("arm_on_black.png"));
     writePng(armSprite(qRgb(255, 255, 255)), out.filePath("arm_on_white.png"));
