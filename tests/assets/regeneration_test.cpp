@@ -15,7 +15,7 @@ const QStringList pngs = {"arm_on_black.png", "arm_on_white.png", "bull.png",   
 const QStringList jpegs = {"range_no_target.jpg",        "range_target_plate1.jpg",      "range_target_plate3.jpg",
                            "range_target_plate5.jpg",    "range_target_plate3_edge.jpg", "range_five_targets.jpg",
                            "range_five_targets_edge.jpg"};
-const QStringList sounds = {"AK.wav", "AK2.wav"};
+const QStringList sounds = {"AK.wav", "AK2.wav", "signal_command.wav", "signal_start.wav", "signal_stop.wav"};
 
 TEST(Regeneration, CommittedFolderHoldsExactlyTheGeneratedFiles)
 {

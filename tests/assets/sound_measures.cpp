@@ -19,9 +19,9 @@ double seconds(const Sound& s)
     return static_cast<double>(s.samples.size()) / s.sampleRate;
 }
 
-double onset(const Sound& s, double fraction)
+double onset(const Sound& s, double fraction, double from)
 {
-    for (std::size_t i = 0; i < s.samples.size(); ++i)
+    for (auto i = static_cast<std::size_t>(from * s.sampleRate); i < s.samples.size(); ++i)
         if (std::abs(static_cast<int>(s.samples[i])) > fraction * 32767.0)
             return static_cast<double>(i) / s.sampleRate;
     return seconds(s);

@@ -9,8 +9,9 @@ int peak(const Sound& s);
 
 double seconds(const Sound& s);
 
-// First sample louder than the given fraction of full scale, in seconds; the sound's length if none.
-double onset(const Sound& s, double fraction);
+// First sample from `from` seconds on louder than the given fraction of full scale, in seconds; the
+// sound's length if none.
+double onset(const Sound& s, double fraction, double from = 0.0);
 
 // Root mean square of the samples from `from` to `to` seconds.
 double rms(const Sound& s, double from, double to);

@@ -2,6 +2,7 @@
 #include "icon.h"
 #include "image_files.h"
 #include "range_scene.h"
+#include "range_signals.h"
 #include "range_targets.h"
 #include "shot_sounds.h"
 #include "small_pictures.h"
@@ -42,6 +43,9 @@ void makeAll(const QDir& out)
 
     writeWav(out.filePath("AK.wav").toStdString(), shotSound());
     writeWav(out.filePath("AK2.wav").toStdString(), echoSound());
+    writeWav(out.filePath("signal_command.wav").toStdString(), commandSignal());
+    writeWav(out.filePath("signal_start.wav").toStdString(), startSignal());
+    writeWav(out.filePath("signal_stop.wav").toStdString(), stopSignal());
 }
 
 }  // namespace

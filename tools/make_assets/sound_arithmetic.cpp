@@ -11,6 +11,12 @@ double smallAngleCos(double x)
     return 1.0 - x2 / 2.0 * (1.0 - x2 / 12.0 * (1.0 - x2 / 30.0 * (1.0 - x2 / 56.0)));
 }
 
+double smallAngleSin(double x)
+{
+    const double x2 = x * x;
+    return x * (1.0 - x2 / 6.0 * (1.0 - x2 / 20.0 * (1.0 - x2 / 42.0 * (1.0 - x2 / 72.0))));
+}
+
 std::vector<std::int16_t> toPcm(const std::vector<double>& signal, double peak)
 {
     double loudest = 0.0;
