@@ -43,11 +43,10 @@ Shell::Shell(Simulator& s, SoundPlayer& player)
     , m_clock([this] { Event tick(*this); })
     , m_main(s.f, mainWindowIntents())
     , m_target(s.proverka, targetWindowIntents())
-    , m_analysis(s.analysisWindow, s.shotLog,
-                 [this] {
-                     Event e(*this);
-                     m_s.analysisWindow.Hide();
-                 })
+    , m_analysis(s.analysisWindow, s.shotLog, [this] {
+        Event e(*this);
+        m_s.analysisWindow.Hide();
+    })
 {
 }
 

@@ -29,17 +29,23 @@ inline constexpr std::array<double, 10> ringRadii{67.5, 60, 52.5, 45.4, 37, 29, 
 inline constexpr std::array<int, 5> plateCentres{312, 361, 414, 461, 509};
 inline constexpr int plateCentreRow = 117;
 
-// The bull: a black disc in an 18 x 18 square, on the target on plate 1, 3 or 5. The bull marker
+// The bull: a black disc in an 18 x 18 square, on the target in front of a plate. The bull marker
 // mi has the square's corner at Left and Top; the pictures draw the disc from the whole pixel
-// nearest to it. Away from every plate only the marker's Left moves, to bullAwayLeft.
+// nearest to it. Away from every plate only the marker's Left moves, to bullAwayLeft. The bulls
+// of plates 2 and 4 stand between their neighbours' as their plates do, on the row of plates 3
+// and 5.
 inline constexpr int bullSize = 18;
 struct BullPlace {
     float Left;
     float Top;
 };
 inline constexpr BullPlace bullOnPlate1{301, 111};
+inline constexpr BullPlace bullOnPlate2{349, 112};
 inline constexpr BullPlace bullOnPlate3{401.467f, 112};
+inline constexpr BullPlace bullOnPlate4{454, 112};
 inline constexpr BullPlace bullOnPlate5{508, 112};
+inline constexpr std::array<BullPlace, 5> bullOnPlates{bullOnPlate1, bullOnPlate2, bullOnPlate3, bullOnPlate4,
+                                                       bullOnPlate5};
 inline constexpr float bullAwayLeft = 708;
 
 // The sight pieces: the rear sight's two posts mm1 and mm2 over its base mm3, which starts

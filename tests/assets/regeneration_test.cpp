@@ -12,9 +12,10 @@ namespace {
 const QStringList pngs = {"arm_on_black.png", "arm_on_white.png", "bull.png",     "target_face.png",
                           "arrow_left.png",   "arrow_right.png",  "arrow_up.png", "arrow_down.png",
                           "icon_32.png",      "icon_64.png",      "icon_128.png", "icon_256.png"};
-const QStringList jpegs = {"range_no_target.jpg", "range_target_plate1.jpg", "range_target_plate3.jpg",
-                           "range_target_plate5.jpg"};
-const QStringList sounds = {"AK.wav", "AK2.wav"};
+const QStringList jpegs = {"range_no_target.jpg",        "range_target_plate1.jpg",      "range_target_plate3.jpg",
+                           "range_target_plate5.jpg",    "range_target_plate3_edge.jpg", "range_five_targets.jpg",
+                           "range_five_targets_edge.jpg"};
+const QStringList sounds = {"AK.wav", "AK2.wav", "signal_command.wav", "signal_start.wav", "signal_stop.wav"};
 
 TEST(Regeneration, CommittedFolderHoldsExactlyTheGeneratedFiles)
 {

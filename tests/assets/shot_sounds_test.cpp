@@ -1,6 +1,6 @@
 // The shot and its echo: short 16-bit PCM files at 44.1 kHz, loud without
 // clipping, the echo arriving later, quieter and darker.
-#include "asset_files.h"
+#include "sound_measures.h"
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
@@ -11,38 +11,6 @@
 using namespace asset_tests;
 
 namespace {
-
-int peak(const Sound& s)
-{
-    int p = 0;
-    for (std::int16_t v : s.samples)
-        p = std::max(p, std::abs(static_cast<int>(v)));
-    return p;
-}
-
-double seconds(const Sound& s)
-{
-    return static_cast<double>(s.samples.size()) / s.sampleRate;
-}
-
-// First sample louder than the given fraction of full scale, in seconds.
-double onset(const Sound& s, double fraction)
-{
-    for (std::size_t i = 0; i < s.samples.size(); ++i)
-        if (std::abs(static_cast<int>(s.samples[i])) > fraction * 32767.0)
-            return static_cast<double>(i) / s.sampleRate;
-    return seconds(s);
-}
-
-double rms(const Sound& s, double from, double to)
-{
-    const auto a = static_cast<std::size_t>(from * s.sampleRate);
-    const auto b = std::min(s.samples.size(), static_cast<std::size_t>(to * s.sampleRate));
-    double sum = 0.0;
-    for (std::size_t i = a; i < b; ++i)
-        sum += static_cast<double>(s.samples[i]) * s.samples[i];
-    return b > a ? std::sqrt(sum / static_cast<double>(b - a)) : 0.0;
-}
 
 // Loudness of the sample-to-sample changes against loudness of the signal:
 // it grows with the share of high frequencies, so a darker sound scores lower.

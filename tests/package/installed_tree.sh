@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The installed tree: cmake --install into a scratch prefix puts the program and its two sounds in
-# a folder of their own with a relative link to the program in bin/, the menu entry, the icon in
+# The installed tree: cmake --install into a scratch prefix puts the program and its sounds in a
+# folder of their own with a relative link to the program in bin/, the menu entry, the icon in
 # four sizes and the software-centre description, and both validators accept them. Started by the
 # menu entry's command through the link, the program opens its sounds from its own folder.
 #   bash installed_tree.sh build-folder
@@ -19,7 +19,7 @@ link=$prefix/bin/strelbishte
 program=$(readlink -f "$link")
 folder=$(dirname "$program")
 [[ $folder == "$prefix"/lib*/strelbishte && -x $program ]] || fail "the link leads to $program"
-for sound in AK.wav AK2.wav; do
+for sound in AK.wav AK2.wav signal_command.wav signal_start.wav signal_stop.wav; do
   [[ -f $folder/$sound ]] || fail "no $sound beside the program in $folder"
 done
 

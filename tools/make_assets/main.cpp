@@ -2,6 +2,7 @@
 #include "icon.h"
 #include "image_files.h"
 #include "range_scene.h"
+#include "range_signals.h"
 #include "range_targets.h"
 #include "shot_sounds.h"
 #include "small_pictures.h"
@@ -20,10 +21,14 @@ void makeAll(const QDir& out)
 {
     using namespace assets;
     const QImage scene = renderRangeScene();
-    writeJpeg(rangePicture(scene, 0), out.filePath("range_no_target.jpg"));
-    writeJpeg(rangePicture(scene, 1), out.filePath("range_target_plate1.jpg"));
-    writeJpeg(rangePicture(scene, 3), out.filePath("range_target_plate3.jpg"));
-    writeJpeg(rangePicture(scene, 5), out.filePath("range_target_plate5.jpg"));
+    writeJpeg(rangePicture(scene, {}), out.filePath("range_no_target.jpg"));
+    for (int plate : {1, 3, 5}) {
+        writeJpeg(rangePicture(scene, {{plate, TargetTurn::Facing}}),
+                  out.filePath(QString("range_target_plate%1.jpg").arg(plate)));
+    }
+    writeJpeg(rangePicture(scene, {{3, TargetTurn::EdgeOn}}), out.filePath("range_target_plate3_edge.jpg"));
+    writeJpeg(rangePicture(scene, onEveryPlate(TargetTurn::Facing)), out.filePath("range_five_targets.jpg"));
+    writeJpeg(rangePicture(scene, onEveryPlate(TargetTurn::EdgeOn)), out.filePath("range_five_targets_edge.jpg"));
 
     writePng(armSprite(qRgb(0, 0, 0)), out.filePath("arm_on_black.png"));
     writePng(armSprite(qRgb(255, 255, 255)), out.filePath("arm_on_white.png"));
@@ -38,6 +43,9 @@ void makeAll(const QDir& out)
 
     writeWav(out.filePath("AK.wav").toStdString(), shotSound());
     writeWav(out.filePath("AK2.wav").toStdString(), echoSound());
+    writeWav(out.filePath("signal_command.wav").toStdString(), commandSignal());
+    writeWav(out.filePath("signal_start.wav").toStdString(), startSignal());
+    writeWav(out.filePath("signal_stop.wav").toStdString(), stopSignal());
 }
 
 }  // namespace

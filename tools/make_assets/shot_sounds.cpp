@@ -1,6 +1,7 @@
 #include "shot_sounds.h"
 
 #include "prng.h"
+#include "sound_arithmetic.h"
 #include "wav_writer.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@ namespace assets {
 namespace {
 
 constexpr double rate = soundSampleRate;
-constexpr double pi = 3.14159265358979323846;
 
 // Per-sample factor of an exponential decay with time constant tau seconds,
 // by plain arithmetic so the samples do not depend on the maths library.
@@ -25,13 +25,6 @@ double decayFactor(double tau)
 double lowPassCoefficient(double hertz)
 {
     return 2.0 * pi * hertz / (2.0 * pi * hertz + rate);
-}
-
-// cos for the small angles of audio resonators, by its series.
-double smallAngleCos(double x)
-{
-    const double x2 = x * x;
-    return 1.0 - x2 / 2.0 * (1.0 - x2 / 12.0 * (1.0 - x2 / 30.0 * (1.0 - x2 / 56.0)));
 }
 
 // A two-pole resonator ringing at `hertz`, dying away with time constant tau.
@@ -59,18 +52,6 @@ private:
 double noise(SplitMix64& g)
 {
     return g.uniform() * 2.0 - 1.0;
-}
-
-std::vector<std::int16_t> toPcm(const std::vector<double>& signal, double peak)
-{
-    double loudest = 0.0;
-    for (double s : signal)
-        loudest = std::max(loudest, std::fabs(s));
-    const double gain = loudest > 0.0 ? peak * 32767.0 / loudest : 0.0;
-    std::vector<std::int16_t> pcm(signal.size());
-    std::transform(signal.begin(), signal.end(), pcm.begin(),
-                   [gain](double s) { return static_cast<std::int16_t>(std::lround(s * gain)); });
-    return pcm;
 }
 
 // One reflection: a burst of noise whose brightness fades with the envelope.
