@@ -37,9 +37,19 @@ void bindEvents(Simulator& s)
         countCourseShot(s);
     };
 
-    s.f.BAVNA.onClick = handler(BAVNA_Click);
-    s.f.Barza.onClick = handler(Barza_Click);
-    s.f.Restart.onClick = handler(Restart_Click);
+    // The three exercise buttons end a course that runs, then do what they always do.
+    s.f.BAVNA.onClick = [&s] {
+        endCourse(s);
+        BAVNA_Click(s);
+    };
+    s.f.Barza.onClick = [&s] {
+        endCourse(s);
+        Barza_Click(s);
+    };
+    s.f.Restart.onClick = [&s] {
+        endCourse(s);
+        Restart_Click(s);
+    };
     s.f.Command1.onClick = handler(Command1_Click);
     s.f.Analysis.onClick = handler(Analysis_Click);
     s.f.i(11).onChange = handler(i11_Change);
