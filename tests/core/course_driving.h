@@ -51,6 +51,23 @@ inline void toNextPhase(Harness& h)
     h.advanceBy(h.s.course.phaseEnd - h.now());
 }
 
+// Time runs on to the next time the targets face: the next exposure, or the next series' start.
+// Meanwhile the sights stand `below` px under the bulls.
+inline void toNextFacing(Harness& h, float below = readyDrop)
+{
+    do {
+        toNextPhase(h);
+        holdSightsBelowBulls(h, below);
+    } while (!h.s.course.facing);
+}
+
+// A shot `sinceSignal` ms after the last start signal.
+inline void fireAfter(Harness& h, Millis sinceSignal, float holdX = 0, range::BullPlace bull = range::bullOnPlate3)
+{
+    h.advanceBy(*h.s.course.signal + sinceSignal - h.now());
+    fire(h, holdX, bull);
+}
+
 inline std::string command(const Harness& h)
 {
     return coursePanel(h.s).command;
