@@ -156,7 +156,7 @@ void startCourse(Simulator& s, std::size_t course)
     s.f.TimerB.setEnabled(false);
     s.f.mi.Left = range::bullOnPlate3.Left;
     s.f.mi.Top = range::bullOnPlate3.Top;
-    c.running = course;
+    c.running = true;
     c.course = course;
     c.series = 0;
     c.target = 0;
@@ -172,7 +172,7 @@ void endCourse(Simulator& s)
     CourseState& c = s.course;
     if (!c.running)
         return;
-    c.running.reset();
+    c.running = false;
     c.facing = false;
     s.f.CourseTimer.setEnabled(false);
     s.targetPosition = c.before.targetPosition;

@@ -45,9 +45,9 @@ struct RangeBefore {
 // The course that runs, where it stands, and the record of its series, which stays after the course
 // ends until the next one starts.
 struct CourseState {
-    std::optional<std::size_t> running;  // the course, by its menu item; none while no course runs
-    std::size_t course = 0;              // the course of the record
-    std::size_t series = 0;              // the series in progress
+    bool running = false;
+    std::size_t course = 0;  // by its menu item: the course that runs, or the one the record is of
+    std::size_t series = 0;  // the series in progress
     CoursePhase phase = CoursePhase::Load;
     int exposure = 0;
     bool facing = false;

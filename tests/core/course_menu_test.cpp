@@ -46,7 +46,7 @@ TEST(CourseMenu, TheEndLeavesTheRangeAsTheFirstCourseFoundIt)
     fire(h, 0, range::bullOnPlate5);
 
     choose(h, endOfCourse);
-    EXPECT_EQ(h.s.course.running, std::nullopt);
+    EXPECT_FALSE(h.s.course.running);
     EXPECT_EQ(h.s.targetPosition, 2.0f);
     EXPECT_EQ(h.s.f.mi.Left, range::bullOnPlate1.Left);
     EXPECT_EQ(h.s.f.mi.Top, range::bullOnPlate1.Top);
@@ -64,7 +64,7 @@ TEST_P(ExerciseButtonDuringACourse, EndsTheCourseThenDoesItsOwnWork)
     fire(h);
 
     press(h, GetParam());
-    EXPECT_EQ(h.s.course.running, std::nullopt);
+    EXPECT_FALSE(h.s.course.running);
     EXPECT_FALSE(h.s.f.CourseTimer.enabled());
     EXPECT_EQ(h.s.f.i(1).text(), "");
     EXPECT_EQ(h.s.shotNumber, 0);

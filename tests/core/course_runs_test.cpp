@@ -30,7 +30,7 @@ void expectEndedByItself(Harness& h)
         toNextPhase(h);
     ASSERT_EQ(command(h), "СТОП");
     toNextPhase(h);
-    EXPECT_EQ(h.s.course.running, std::nullopt);
+    EXPECT_FALSE(h.s.course.running);
     EXPECT_EQ(h.s.analysisWindow.state(), WindowState::Shown);
 }
 
