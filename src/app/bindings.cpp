@@ -1,6 +1,8 @@
 #include "app/bindings.h"
 
 #include "app/start_up.h"
+#include "course/course_run.h"
+#include "course/course_shots.h"
 #include "exercise/fire_modes.h"
 #include "exercise/target_sequence.h"
 #include "exercise/window_switch.h"
@@ -13,6 +15,7 @@
 #include "target/sight_settings.h"
 #include "target/target_window.h"
 
+#include <cstddef>
 #include <functional>
 
 // Every event of the system, a user's or a timer's, and the handler it runs: this table is the
@@ -27,20 +30,39 @@ void bindEvents(Simulator& s)
 
     s.f.Основа.onMouseMove = handler(Основа_MouseMove);
     s.f.Основа.onMouseDown = handler(Основа_MouseDown);
-    s.f.Основа.onClick = handler(Основа_Click);
+    // A course, where one runs, aims the shot at its target and then judges what it counts.
+    s.f.Основа.onClick = [&s] {
+        aimAtCourseTarget(s);
+        Основа_Click(s);
+        countCourseShot(s);
+    };
 
-    s.f.BAVNA.onClick = handler(BAVNA_Click);
-    s.f.Barza.onClick = handler(Barza_Click);
-    s.f.Restart.onClick = handler(Restart_Click);
+    // The three exercise buttons end a course that runs, then do what they always do.
+    s.f.BAVNA.onClick = [&s] {
+        endCourse(s);
+        BAVNA_Click(s);
+    };
+    s.f.Barza.onClick = [&s] {
+        endCourse(s);
+        Barza_Click(s);
+    };
+    s.f.Restart.onClick = [&s] {
+        endCourse(s);
+        Restart_Click(s);
+    };
     s.f.Command1.onClick = handler(Command1_Click);
     s.f.Analysis.onClick = handler(Analysis_Click);
     s.f.i(11).onChange = handler(i11_Change);
+    for (std::size_t item = 0; item < s.f.Discipline.items.size(); ++item)
+        s.f.Discipline.items[item].onClick = [&s, item] { Discipline_Click(s, item); };
+    s.f.Ready.onClick = handler(Ready_Click);
 
     s.f.TimerB.onTimer = handler(TimerB_Timer);
     s.f.Timer1.onTimer = handler(Timer1_Timer);
     s.f.otkat.onTimer = handler(otkat_Timer);
     s.f.otkat.idle = [&s] { return !recoilPending(s); };
     s.f.otkat1.onTimer = handler(otkat1_Timer);
+    s.f.CourseTimer.onTimer = handler(CourseTimer_Timer);
 
     s.proverka.onClick = handler(Form_Click);
     // The target window's controls are made anew at every load.

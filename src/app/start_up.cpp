@@ -1,20 +1,8 @@
 #include "app/start_up.h"
 
+#include "forms/app_path.h"
 #include "state/range_facts.h"
 #include "state/simulator.h"
-
-#include <filesystem>
-
-namespace {
-
-// The sounds lie beside the program; the folder and the name are joined with the platform's own
-// separator, so the same two names work on every system.
-std::string besideProgram(const std::string& folder, const char* name)
-{
-    return folder + static_cast<char>(std::filesystem::path::preferred_separator) + name;
-}
-
-}  // namespace
 
 void Form_Load(Simulator& s)
 {

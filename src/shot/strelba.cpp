@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int seriesLength = 10;
-
 // Marks shot N of the series on the target window, scores it and shows its points.
 void markAndScore(Simulator& s, int N, const SightReading& read)
 {

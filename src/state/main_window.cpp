@@ -33,6 +33,18 @@ Button button(const char* caption)
     return b;
 }
 
+// The courses in the order of their table, and the item that ends the one that runs.
+MenuButton disciplineMenu()
+{
+    MenuButton menu;
+    menu.Caption = "Дисциплина";
+    for (const char* course : {"Стандартен пистолет 25 м", "Спортен пистолет 25 м, прецизност",
+                               "Спортен пистолет 25 м, дуел", "Скорострелен пистолет 25 м"})
+        menu.items.emplace_back(course);
+    menu.items.emplace_back("Край на дисциплината", false);
+    return menu;
+}
+
 PictureBox hiddenPicture(const ScenePictures::Picture& picture)
 {
     PictureBox box(picture);
@@ -59,6 +71,8 @@ MainWindow::MainWindow(const ScenePictures& pictures, TimerQueue& timers, SoundP
     , Основа(pictures.rangeTargetPlate3)
     , Command1(button("Мишена"))
     , Analysis(button("Анализ"))
+    , Discipline(disciplineMenu())
+    , Ready(button("Готов"))
     , mm1(sightPiece(0, 0, range::sightPost.width, range::sightPost))
     , mmu(sightPiece(23, 0, range::sightBlade.width, range::sightBlade))
     , mm2(sightPiece(33, 0, range::sightPost.width, range::sightPost))
@@ -75,6 +89,7 @@ MainWindow::MainWindow(const ScenePictures& pictures, TimerQueue& timers, SoundP
     , Timer1(timers, 500, false)
     , otkat(timers, 10, true)
     , otkat1(timers, 10, false)
+    , CourseTimer(timers, 100, false)
     , MM(player)
 {
     placeInTwips(Frame1, 8, 8, 697, 33);
@@ -89,6 +104,8 @@ MainWindow::MainWindow(const ScenePictures& pictures, TimerQueue& timers, SoundP
     place(i(11), 0, 320, 49, 24);
     place(Command1, 0, 352, 65, 25);
     place(Analysis, 0, 384, 65, 25);
+    place(Discipline, 0, 416, 65, 25);
+    Ready.Visible = false;
 
     mi.Left = range::bullOnPlate3.Left;
     mi.Top = range::bullOnPlate3.Top;

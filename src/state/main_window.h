@@ -2,6 +2,7 @@
 
 #include "forms/control.h"
 #include "forms/form.h"
+#include "forms/menu.h"
 #include "forms/picture_box.h"
 #include "forms/sound_player.h"
 #include "forms/timer.h"
@@ -32,6 +33,8 @@ public:
     const TextBox& i(int k) const { return m_scoreBoxes.at(k - 1); }
     Button Command1;
     Button Analysis;
+    MenuButton Discipline;  // the courses of fire, and their end while one runs
+    Button Ready;           // the shooter is ready before the load time is over
     PictureBox mm1;
     PictureBox mmu;
     PictureBox mm2;
@@ -51,6 +54,7 @@ public:
     Timer Timer1;
     Timer otkat;
     Timer otkat1;
+    Timer CourseTimer;  // the course's phases and the countdown of its panel
     MultimediaControl MM;
 
     int ScreenMousePointer = 0;

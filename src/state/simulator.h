@@ -3,6 +3,7 @@
 #include "forms/composition.h"
 #include "forms/sound_player.h"
 #include "forms/timer.h"
+#include "state/course_state.h"
 #include "state/exercise_state.h"
 #include "state/main_window.h"
 #include "state/scene_pictures.h"
@@ -33,4 +34,5 @@ public:
     FormWindow analysisWindow;        // the shot analysis, shown in front by the button Analysis
     sprite::Composition composition;  // what the frames have left in the image of f.Основа
     ShotLog shotLog;                  // what the shot analysis reads
+    CourseState course;               // the course of fire that runs, and the record of the last
 };

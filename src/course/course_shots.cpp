@@ -1,0 +1,124 @@
+#include "course/course_shots.h"
+
+#include "course/course_run.h"
+#include "course/course_tables.h"
+#include "shot/landing.h"
+#include "shot/strelba.h"
+#include "state/simulator.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+namespace {
+
+const CoursePlan& planOf(const Simulator& s)
+{
+    return courses().at(s.course.course);
+}
+
+// The target whose bull, taken as the marker, would put the shot nearest its face's centre.
+int nearestTarget(const Simulator& s, std::span<const range::BullPlace> bulls)
+{
+    int nearest = 0;
+    double nearestSquared = 0;
+    for (std::size_t k = 0; k < bulls.size(); ++k) {
+        SightReading read = readSights(s.f, s.windage, s.elevation);
+        read.miLeft = bulls[k].Left;
+        read.miTop = bulls[k].Top;
+        const Landing l = landingOf(read);
+        const double across = l.hitX;
+        const double down = l.hitY;
+        const double squared = across * across + down * down;
+        if (k == 0 || squared < nearestSquared) {
+            nearest = static_cast<int>(k);
+            nearestSquared = squared;
+        }
+    }
+    return nearest;
+}
+
+bool inTime(ShotVerdict v)
+{
+    return v == ShotVerdict::Counted || v == ShotVerdict::Extra;
+}
+
+ShotVerdict verdictOf(const Simulator& s, const CourseSeries& series, const CourseShot& shot)
+{
+    const CourseState& c = s.course;
+    if (c.phase == CoursePhase::Load || c.phase == CoursePhase::Attention)
+        return ShotVerdict::BeforeSignal;
+    if (c.phase != CoursePhase::Start || !c.facing)
+        return ShotVerdict::AfterTime;
+    const bool oneShotAnExposure = planOf(s).series.at(c.series).exposures > 1;
+    const bool oneShotATarget = bullsOf(planOf(s).targets).size() > 1;
+    int earlierInTime = 0;
+    for (const CourseShot& earlier : series.shots) {
+        earlierInTime += inTime(earlier.verdict) ? 1 : 0;
+        if (earlier.verdict == ShotVerdict::Counted && ((oneShotAnExposure && earlier.exposure == shot.exposure) ||
+                                                        (oneShotATarget && earlier.target == shot.target)))
+            return ShotVerdict::Extra;
+    }
+    return earlierInTime < seriesShots ? ShotVerdict::Counted : ShotVerdict::Extra;
+}
+
+// A shot that does not count keeps its mark, but its points leave the series and its boxes show 0.
+void takeBackPoints(Simulator& s, int N)
+{
+    s.seriesScore -= s.shotScore;
+    s.shotScore = 0;
+    s.f.i(N).setText("0");
+    if (N == seriesLength)
+        s.f.i(11).setText(std::to_string(s.seriesScore));
+    s.proverka.controls().tbi.setText("0");
+}
+
+}  // namespace
+
+void aimAtCourseTarget(Simulator& s)
+{
+    catchUpCourse(s);
+    if (!s.course.running)
+        return;
+    const std::span<const range::BullPlace> bulls = bullsOf(planOf(s).targets);
+    s.course.target = nearestTarget(s, bulls);
+    s.f.mi.Left = bulls[static_cast<std::size_t>(s.course.target)].Left;
+    s.f.mi.Top = bulls[static_cast<std::size_t>(s.course.target)].Top;
+}
+
+void countCourseShot(Simulator& s)
+{
+    CourseState& c = s.course;
+    if (!c.running)
+        return;
+    CourseSeries& series = c.record.back();
+    const Millis now = s.timers.now();
+    CourseShot shot;
+    shot.time = now;
+    shot.exposure = c.exposure;
+    shot.target = c.target;
+    if (c.signal)
+        shot.sinceSignal = now - *c.signal;
+    shot.verdict = verdictOf(s, series, shot);
+    const int N = s.shotNumber;
+    if (N <= seriesLength) {
+        const Control& mark = s.proverka.controls().dum(N);
+        shot.mark = MarkedShot{mark.Left, mark.Top, s.shotScore};
+        if (shot.verdict == ShotVerdict::Counted)
+            shot.points = s.shotScore;
+        else
+            takeBackPoints(s, N);
+    }
+    series.shots.push_back(shot);
+    const auto shotsInTime = std::ranges::count_if(series.shots, [](const CourseShot& x) { return inTime(x.verdict); });
+    if (planOf(s).series.at(c.series).endsOnFifthShot && shotsInTime == seriesShots)
+        stopSeriesNow(s);
+}
+
+int countedPoints(const CourseSeries& series)
+{
+    int points = 0;
+    for (const CourseShot& shot : series.shots)
+        points += shot.points;
+    return points;
+}
