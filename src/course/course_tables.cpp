@@ -90,7 +90,7 @@ const std::vector<CoursePlan>& courses()
 std::span<const range::BullPlace> bullsOf(CourseTargets targets)
 {
     if (targets == CourseTargets::FiveOnPlates1To5)
-        return range::bullsOnPlates;
+        return range::bullOnPlates;
     return oneBull;
 }
 

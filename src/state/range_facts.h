@@ -47,12 +47,6 @@ inline constexpr BullPlace bullOnPlate5{508, 112};
 inline constexpr std::array<BullPlace, 5> bullOnPlates{bullOnPlate1, bullOnPlate2, bullOnPlate3, bullOnPlate4,
                                                        bullOnPlate5};
 inline constexpr float bullAwayLeft = 708;
-// The five targets of rapid-fire pistol, on plates 1 to 5: plates 1, 3 and 5 keep their bulls;
-// the bulls of plates 2 and 4 stand midway between their neighbours', at the nearest whole pixel.
-inline constexpr BullPlace bullOnPlate2{351, 112};
-inline constexpr BullPlace bullOnPlate4{455, 112};
-inline constexpr std::array<BullPlace, 5> bullsOnPlates{bullOnPlate1, bullOnPlate2, bullOnPlate3, bullOnPlate4,
-                                                        bullOnPlate5};
 
 // The sight pieces: the rear sight's two posts mm1 and mm2 over its base mm3, which starts
 // sightBaseTop below their tops, and the front sight's blade mmu. The base's picture is wider

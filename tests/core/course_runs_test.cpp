@@ -124,7 +124,7 @@ TEST(CourseRuns, RapidFirePistol)
         toNextFacing(h);
         const int targets = series == 13 ? 4 : 5;
         for (int k = 0; k < targets; ++k)
-            fireAfter(h, 600 * (k + 1), 0, range::bullsOnPlates[static_cast<std::size_t>(k)]);
+            fireAfter(h, 600 * (k + 1), 0, range::bullOnPlates[static_cast<std::size_t>(k)]);
     }
     expectEndedByItself(h);
 
