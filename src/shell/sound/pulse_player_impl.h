@@ -3,6 +3,7 @@
 // The sound player's insides, shared by its connection (pulse_sound_player.cpp) and its voices
 // (pulse_voices.cpp).
 
+#include "shell/sound/playable_sound.h"
 #include "shell/sound/pulse_sound_player.h"
 
 #include <QThreadPool>
@@ -14,7 +15,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 class LoopLock {
 public:
@@ -36,14 +36,6 @@ inline pa_buffer_attr shortPeriods(const pa_sample_spec& spec)
     return buffer;
 }
 
-// A sound read, ready to be written to a stream as it is, its silence after it included.
-struct Playable {
-    pa_sample_spec spec{};
-    pa_channel_map channels{};
-    std::vector<float> samples;
-    std::size_t bytes() const { return samples.size() * sizeof(float); }
-};
-
 pa_proplist* playerIdentity();
 
 // Everything but the reading thread runs on libpulse's own thread or under its lock.
@@ -57,7 +49,7 @@ struct PulseSoundPlayer::Impl {
         enum class Stage { Arming, Armed, Playing };
         Impl& player;
         Sound& sound;
-        std::shared_ptr<const Playable> samples;
+        std::shared_ptr<const PlayableSound> samples;
         pa_stream* stream = nullptr;
         Stage stage = Stage::Arming;
         std::size_t written = 0;
@@ -69,7 +61,7 @@ struct PulseSoundPlayer::Impl {
     struct Sound {
         std::string name;
         bool reading = false;
-        std::shared_ptr<const Playable> samples;
+        std::shared_ptr<const PlayableSound> samples;
         int waiting = 0;
         std::list<Voice> voices;
     };

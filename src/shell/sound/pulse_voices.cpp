@@ -5,31 +5,6 @@
 #include <optional>
 #include <utility>
 
-namespace {
-
-// Silence after each sound. PipeWire's server (0.3.65 in Debian 12) drops the last period of
-// what a stream plays before it runs dry, up to its longest of 2048 frames at 48 kHz; the
-// silence is what it drops.
-constexpr int silenceAfterMilliseconds = 50;
-
-std::shared_ptr<const Playable> playable(DecodedSound decoded)
-{
-    auto sound = std::make_shared<Playable>();
-    if (decoded.channels > static_cast<int>(PA_CHANNELS_MAX))
-        return nullptr;
-    sound->spec = {PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(decoded.rate),
-                   static_cast<std::uint8_t>(decoded.channels)};
-    if (!pa_sample_spec_valid(&sound->spec))
-        return nullptr;
-    pa_channel_map_init_extend(&sound->channels, sound->spec.channels, PA_CHANNEL_MAP_WAVEEX);
-    const std::size_t silence = static_cast<std::size_t>(decoded.rate) * silenceAfterMilliseconds / 1000;
-    decoded.samples.resize(decoded.samples.size() + silence * sound->spec.channels);
-    sound->samples = std::move(decoded.samples);
-    return sound;
-}
-
-}  // namespace
-
 void PulseSoundPlayer::Impl::startReading(const std::string& path, Sound& sound)
 {
     sound.reading = true;
@@ -40,7 +15,7 @@ void PulseSoundPlayer::Impl::startReading(const std::string& path, Sound& sound)
 void PulseSoundPlayer::Impl::read(const std::string& path)
 {
     std::optional<DecodedSound> decoded = readSoundFile(path);
-    std::shared_ptr<const Playable> samples = decoded ? playable(std::move(*decoded)) : nullptr;
+    std::shared_ptr<const PlayableSound> samples = decoded ? playableSound(std::move(*decoded)) : nullptr;
     LoopLock lock(loop);
     if (closing)
         return;
@@ -84,7 +59,7 @@ void PulseSoundPlayer::Impl::armAll()
 
 bool PulseSoundPlayer::Impl::openVoice(Sound& sound)
 {
-    const Playable& samples = *sound.samples;
+    const PlayableSound& samples = *sound.samples;
     pa_stream* stream =
         pa_stream_new_with_proplist(context, sound.name.c_str(), &samples.spec, &samples.channels, properties);
     if (!stream)
