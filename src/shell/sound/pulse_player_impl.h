@@ -4,6 +4,7 @@
 // (pulse_voices.cpp).
 
 #include "shell/sound/playable_sound.h"
+#include "shell/sound/pulse_loop.h"
 #include "shell/sound/pulse_sound_player.h"
 
 #include <QThreadPool>
@@ -15,17 +16,6 @@
 #include <map>
 #include <memory>
 #include <string>
-
-class LoopLock {
-public:
-    explicit LoopLock(pa_threaded_mainloop* loop) : m_loop(loop) { pa_threaded_mainloop_lock(m_loop); }
-    ~LoopLock() { pa_threaded_mainloop_unlock(m_loop); }
-    LoopLock(const LoopLock&) = delete;
-    LoopLock& operator=(const LoopLock&) = delete;
-
-private:
-    pa_threaded_mainloop* m_loop;
-};
 
 // What a stream asks of the output: short periods, so that a shot starts within one of them.
 inline pa_buffer_attr shortPeriods(const pa_sample_spec& spec)
@@ -66,7 +56,7 @@ struct PulseSoundPlayer::Impl {
         std::list<Voice> voices;
     };
 
-    explicit Impl(pa_usec_t readyFor);
+    Impl(std::unique_ptr<PulseLoop> loop, pa_usec_t readyFor);
     ~Impl();
 
     void startContext();
@@ -95,7 +85,7 @@ struct PulseSoundPlayer::Impl {
     static void voiceWants(pa_stream* stream, std::size_t bytes, void* voice);
     static void voicePlayedOut(pa_stream* stream, int success, void* voice);
 
-    pa_threaded_mainloop* loop = pa_threaded_mainloop_new();
+    std::unique_ptr<PulseLoop> loop;
     pa_proplist* properties = playerIdentity();
     // A context cannot connect twice: each attempt gets a new one.
     pa_context* context = nullptr;

@@ -25,7 +25,8 @@ pa_proplist* playerIdentity()
     return properties;
 }
 
-PulseSoundPlayer::Impl::Impl(pa_usec_t readyFor) : readyFor(readyFor)
+PulseSoundPlayer::Impl::Impl(std::unique_ptr<PulseLoop> loop, pa_usec_t readyFor)
+    : loop(std::move(loop)), readyFor(readyFor)
 {
     reader.setMaxThreadCount(1);
     startContext();
@@ -33,30 +34,28 @@ PulseSoundPlayer::Impl::Impl(pa_usec_t readyFor) : readyFor(readyFor)
     restTimer = pa_context_rttime_new(context, PA_USEC_INVALID, restDue, this);
     // Without a server the context fails at once or soon after, and the player tries again later.
     pa_context_connect(context, nullptr, PA_CONTEXT_NOFLAGS, nullptr);
-    pa_threaded_mainloop_start(loop);
 }
 
 // A sound still playing stops with its stream.
 PulseSoundPlayer::Impl::~Impl()
 {
     {
-        LoopLock lock(loop);
+        LoopLock lock(*loop);
         closeAllVoices();
         closeKeepAwake();
-        pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
+        pa_mainloop_api* api = loop->api();
         api->time_free(reconnectTimer);
         api->time_free(restTimer);
         pa_context_disconnect(context);
         pa_context_unref(context);
     }
-    pa_threaded_mainloop_stop(loop);
-    pa_threaded_mainloop_free(loop);
+    loop->stop();
     pa_proplist_free(properties);
 }
 
 void PulseSoundPlayer::Impl::startContext()
 {
-    context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop), nullptr, properties);
+    context = pa_context_new_with_proplist(loop->api(), nullptr, properties);
     pa_context_set_state_callback(context, contextChanged, this);
 }
 
@@ -156,15 +155,23 @@ void PulseSoundPlayer::Impl::closeKeepAwake()
     pa_stream_unref(std::exchange(keepAwake, nullptr));
 }
 
+// Without a thread of libpulse's, one it cannot make or start, the player stays silent.
 PulseSoundPlayer::PulseSoundPlayer(std::chrono::milliseconds readyFor)
-    : m_impl(std::make_unique<Impl>(static_cast<pa_usec_t>(readyFor.count()) * PA_USEC_PER_MSEC))
 {
+    std::unique_ptr<PulseLoop> loop = PulseLoop::make();
+    if (!loop)
+        return;
+    auto impl = std::make_unique<Impl>(std::move(loop), static_cast<pa_usec_t>(readyFor.count()) * PA_USEC_PER_MSEC);
+    if (impl->loop->start())
+        m_impl = std::move(impl);
 }
 
 PulseSoundPlayer::~PulseSoundPlayer()
 {
+    if (!m_impl)
+        return;
     {
-        LoopLock lock(m_impl->loop);
+        LoopLock lock(*m_impl->loop);
         m_impl->closing = true;
     }
     m_impl->reader.clear();
@@ -178,8 +185,10 @@ PulseSoundPlayer::~PulseSoundPlayer()
 // plays once there is one.
 void PulseSoundPlayer::play(const std::string& path)
 {
+    if (!m_impl)
+        return;
     Impl& p = *m_impl;
-    LoopLock lock(p.loop);
+    LoopLock lock(*p.loop);
     p.askedForReady();
     auto [found, added] = p.sounds.try_emplace(path);
     Impl::Sound& sound = found->second;
@@ -195,14 +204,18 @@ void PulseSoundPlayer::play(const std::string& path)
 
 void PulseSoundPlayer::keepReady()
 {
-    LoopLock lock(m_impl->loop);
+    if (!m_impl)
+        return;
+    LoopLock lock(*m_impl->loop);
     m_impl->askedForReady();
 }
 
 void PulseSoundPlayer::rest()
 {
+    if (!m_impl)
+        return;
     Impl& p = *m_impl;
-    LoopLock lock(p.loop);
+    LoopLock lock(*p.loop);
     p.ready = false;
     pa_context_rttime_restart(p.context, p.restTimer, PA_USEC_INVALID);
     p.closeKeepAwake();

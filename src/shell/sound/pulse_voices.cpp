@@ -16,7 +16,7 @@ void PulseSoundPlayer::Impl::read(const std::string& path)
 {
     std::optional<DecodedSound> decoded = readSoundFile(path);
     std::shared_ptr<const PlayableSound> samples = decoded ? playableSound(std::move(*decoded)) : nullptr;
-    LoopLock lock(loop);
+    LoopLock lock(*loop);
     if (closing)
         return;
     const auto sound = sounds.find(path);
