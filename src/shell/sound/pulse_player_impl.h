@@ -6,8 +6,7 @@
 #include "shell/sound/playable_sound.h"
 #include "shell/sound/pulse_loop.h"
 #include "shell/sound/pulse_sound_player.h"
-
-#include <QThreadPool>
+#include "shell/sound/sound_files.h"
 
 #include <pulse/pulseaudio.h>
 
@@ -50,20 +49,18 @@ struct PulseSoundPlayer::Impl {
     // before a voice was armed wait for the next one.
     struct Sound {
         std::string name;
-        bool reading = false;
         std::shared_ptr<const PlayableSound> samples;
         int waiting = 0;
         std::list<Voice> voices;
     };
 
-    Impl(std::unique_ptr<PulseLoop> loop, pa_usec_t readyFor);
+    Impl(std::unique_ptr<PulseLoop> made, pa_usec_t readyFor);
     ~Impl();
 
     void startContext();
     void connected();
     void lost();
-    void startReading(const std::string& path, Sound& sound);
-    void read(const std::string& path);
+    void fileRead(const std::string& path, std::shared_ptr<const PlayableSound> samples);
     void arm(Sound& sound);
     void armAll();
     bool openVoice(Sound& sound);
@@ -97,5 +94,5 @@ struct PulseSoundPlayer::Impl {
     bool ready = false;
     std::map<std::string, Sound> sounds;
     bool closing = false;
-    QThreadPool reader;
+    SoundFiles files;
 };

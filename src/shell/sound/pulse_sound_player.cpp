@@ -9,7 +9,7 @@
 namespace {
 
 // Time the player gets at the end to finish reading a file.
-constexpr int closingMilliseconds = 2000;
+constexpr std::chrono::milliseconds closingTime{2000};
 
 constexpr pa_usec_t reconnectEvery = 500 * PA_USEC_PER_MSEC;
 
@@ -25,10 +25,13 @@ pa_proplist* playerIdentity()
     return properties;
 }
 
-PulseSoundPlayer::Impl::Impl(std::unique_ptr<PulseLoop> loop, pa_usec_t readyFor)
-    : loop(std::move(loop)), readyFor(readyFor)
+PulseSoundPlayer::Impl::Impl(std::unique_ptr<PulseLoop> made, pa_usec_t readyFor)
+    : loop(std::move(made))
+    , readyFor(readyFor)
+    , files(*loop, [this](const std::string& path, std::shared_ptr<const PlayableSound> samples) {
+        fileRead(path, std::move(samples));
+    })
 {
-    reader.setMaxThreadCount(1);
     startContext();
     reconnectTimer = pa_context_rttime_new(context, PA_USEC_INVALID, reconnectDue, this);
     restTimer = pa_context_rttime_new(context, PA_USEC_INVALID, restDue, this);
@@ -174,10 +177,9 @@ PulseSoundPlayer::~PulseSoundPlayer()
         LoopLock lock(*m_impl->loop);
         m_impl->closing = true;
     }
-    m_impl->reader.clear();
     // A file that reads for longer keeps its thread, and the program ends without it rather than
     // wait.
-    if (!m_impl->reader.waitForDone(closingMilliseconds))
+    if (!m_impl->files.close(closingTime))
         static_cast<void>(m_impl.release());
 }
 
@@ -198,8 +200,8 @@ void PulseSoundPlayer::play(const std::string& path)
         ++sound.waiting;
     if (sound.samples)
         p.arm(sound);
-    else if (!sound.reading)
-        p.startReading(path, sound);
+    else
+        p.files.read(path);
 }
 
 void PulseSoundPlayer::keepReady()

@@ -1,26 +1,12 @@
 #include "shell/sound/pulse_player_impl.h"
-#include "shell/sound/sound_file.h"
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
-void PulseSoundPlayer::Impl::startReading(const std::string& path, Sound& sound)
-{
-    sound.reading = true;
-    reader.start([this, path] { read(path); });
-}
-
 // A file that cannot be played is forgotten, to be read again at its next request.
-void PulseSoundPlayer::Impl::read(const std::string& path)
+void PulseSoundPlayer::Impl::fileRead(const std::string& path, std::shared_ptr<const PlayableSound> samples)
 {
-    std::optional<DecodedSound> decoded = readSoundFile(path);
-    std::shared_ptr<const PlayableSound> samples = decoded ? playableSound(std::move(*decoded)) : nullptr;
-    LoopLock lock(*loop);
-    if (closing)
-        return;
     const auto sound = sounds.find(path);
-    sound->second.reading = false;
     if (!samples) {
         sounds.erase(sound);
         return;
