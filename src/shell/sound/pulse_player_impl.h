@@ -1,34 +1,23 @@
 #pragma once
 
-// The sound player's insides, shared by its connection (pulse_sound_player.cpp) and its voices
+// The sound player's insides, shared by its requests (pulse_sound_player.cpp) and its voices
 // (pulse_voices.cpp).
 
 #include "shell/sound/playable_sound.h"
+#include "shell/sound/pulse_connection.h"
 #include "shell/sound/pulse_loop.h"
 #include "shell/sound/pulse_sound_player.h"
 #include "shell/sound/sound_files.h"
 
 #include <pulse/pulseaudio.h>
 
-#include <cstdint>
 #include <list>
 #include <map>
 #include <memory>
 #include <string>
 
-// What a stream asks of the output: short periods, so that a shot starts within one of them.
-inline pa_buffer_attr shortPeriods(const pa_sample_spec& spec)
-{
-    pa_buffer_attr buffer{};
-    buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(10 * PA_USEC_PER_MSEC, &spec));
-    return buffer;
-}
-
-pa_proplist* playerIdentity();
-
 // Everything but the reading thread runs on libpulse's own thread or under its lock.
-struct PulseSoundPlayer::Impl {
+struct PulseSoundPlayer::Impl final : PulseConnection::Voices {
     struct Sound;
 
     // One playing of a sound, on a stream of its own. It is armed ahead of its shot: connected
@@ -57,42 +46,23 @@ struct PulseSoundPlayer::Impl {
     Impl(std::unique_ptr<PulseLoop> made, pa_usec_t readyFor);
     ~Impl();
 
-    void startContext();
-    void connected();
-    void lost();
     void fileRead(const std::string& path, std::shared_ptr<const PlayableSound> samples);
     void arm(Sound& sound);
-    void armAll();
+    void armAll() override;
     bool openVoice(Sound& sound);
     void fill(Voice& voice, std::size_t most);
     void start(Voice& voice);
     void drainWhenWritten(Voice& voice);
     void close(Voice& voice);
-    void closeAllVoices();
-    void closeSpareVoices();
-    void askedForReady();
-    void openKeepAwake();
-    void closeKeepAwake();
-    bool online() const { return pa_context_get_state(context) == PA_CONTEXT_READY; }
+    void closeAll() override;
+    void closeSpare() override;
 
-    static void contextChanged(pa_context* context, void* player);
-    static void reconnectDue(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* player);
-    static void restDue(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* player);
     static void voiceChanged(pa_stream* stream, void* voice);
     static void voiceWants(pa_stream* stream, std::size_t bytes, void* voice);
     static void voicePlayedOut(pa_stream* stream, int success, void* voice);
 
     std::unique_ptr<PulseLoop> loop;
-    pa_proplist* properties = playerIdentity();
-    // A context cannot connect twice: each attempt gets a new one.
-    pa_context* context = nullptr;
-    pa_time_event* reconnectTimer = nullptr;
-    pa_time_event* restTimer = nullptr;
-    pa_stream* keepAwake = nullptr;
-    const pa_usec_t readyFor;
-    pa_usec_t lastAskedForReady = 0;
-    bool ready = false;
+    PulseConnection connection;
     std::map<std::string, Sound> sounds;
-    bool closing = false;
     SoundFiles files;
 };

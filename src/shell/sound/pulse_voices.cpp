@@ -1,4 +1,5 @@
 #include "shell/sound/pulse_player_impl.h"
+#include "shell/sound/pulse_streams.h"
 
 #include <algorithm>
 #include <utility>
@@ -19,7 +20,7 @@ void PulseSoundPlayer::Impl::fileRead(const std::string& path, std::shared_ptr<c
 // and one for the next play while a shot may come.
 void PulseSoundPlayer::Impl::arm(Sound& sound)
 {
-    if (!online() || !sound.samples)
+    if (!connection.online() || !sound.samples)
         return;
     int spare = 0;
     for (Voice& voice : sound.voices) {
@@ -30,7 +31,7 @@ void PulseSoundPlayer::Impl::arm(Sound& sound)
             ++spare;
         }
     }
-    for (const int wanted = sound.waiting + (ready ? 1 : 0); spare < wanted; ++spare)
+    for (const int wanted = sound.waiting + (connection.ready() ? 1 : 0); spare < wanted; ++spare)
         if (!openVoice(sound)) {
             sound.waiting = 0;
             return;
@@ -46,8 +47,7 @@ void PulseSoundPlayer::Impl::armAll()
 bool PulseSoundPlayer::Impl::openVoice(Sound& sound)
 {
     const PlayableSound& samples = *sound.samples;
-    pa_stream* stream =
-        pa_stream_new_with_proplist(context, sound.name.c_str(), &samples.spec, &samples.channels, properties);
+    pa_stream* stream = connection.newStream(sound.name, samples.spec, &samples.channels);
     if (!stream)
         return false;
     Voice& voice = sound.voices.emplace_back(Voice{*this, sound, sound.samples, stream});
@@ -133,14 +133,12 @@ void PulseSoundPlayer::Impl::close(Voice& voice)
 {
     pa_stream_set_state_callback(voice.stream, nullptr, nullptr);
     pa_stream_set_write_callback(voice.stream, nullptr, nullptr);
-    if (online())
-        pa_stream_disconnect(voice.stream);
-    pa_stream_unref(voice.stream);
+    closeStream(voice.stream);
     voice.sound.voices.remove_if([&voice](const Voice& v) { return &v == &voice; });
 }
 
 // What they play or were armed for goes with them.
-void PulseSoundPlayer::Impl::closeAllVoices()
+void PulseSoundPlayer::Impl::closeAll()
 {
     for (auto& [path, sound] : sounds) {
         while (!sound.voices.empty())
@@ -149,7 +147,7 @@ void PulseSoundPlayer::Impl::closeAllVoices()
     }
 }
 
-void PulseSoundPlayer::Impl::closeSpareVoices()
+void PulseSoundPlayer::Impl::closeSpare()
 {
     for (auto& [path, sound] : sounds)
         for (auto v = sound.voices.begin(); v != sound.voices.end();)
