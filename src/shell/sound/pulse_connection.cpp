@@ -23,7 +23,8 @@ pa_proplist* playerIdentity()
 
 }  // namespace
 
-// A server the user stopped is not started again behind the user's back.
+// Made again, the connection starts no server: one the user stopped is not started behind the
+// user's back.
 PulseConnection::PulseConnection(PulseLoop& loop, Voices& voices, pa_usec_t readyFor)
     : m_api(loop.api())
     , m_voices(voices)

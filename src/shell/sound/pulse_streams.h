@@ -16,8 +16,8 @@ inline pa_buffer_attr shortPeriods(const pa_sample_spec& spec)
     return buffer;
 }
 
-// Takes a stream off the server and lets it go. One that never connected, or whose connection
-// has failed, is on no server: taking it off fails, and nothing more is left to do.
+// Takes a stream off its server, if it got onto one, and lets it go. Taking it off fails where its
+// connection has failed already and taken its streams along: nothing is left to do then.
 inline void closeStream(pa_stream* stream)
 {
     if (PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
