@@ -7,6 +7,7 @@
 
 Voice::Voice(Owner& owner, std::shared_ptr<const PlayableSound> sound) : m_owner(owner), m_sound(std::move(sound)) {}
 
+// A voice closed while it drains is told nothing more of its drain.
 Voice::~Voice()
 {
     if (m_draining) {
