@@ -40,9 +40,9 @@ void PlayableSoundTest::keepsTheSamplesAndAddsFiftyMillisecondsOfSilence()
         samples.insert(samples.end(), static_cast<std::size_t>(channels), level);
     const auto sound = playableSound(DecodedSound{rate, channels, samples});
     QVERIFY(sound);
-    QCOMPARE(sound->spec.format, PA_SAMPLE_FLOAT32NE);
-    QCOMPARE(sound->spec.rate, static_cast<std::uint32_t>(rate));
-    QCOMPARE(int{sound->spec.channels}, channels);
+    QCOMPARE(sound->sampling.format, PA_SAMPLE_FLOAT32NE);
+    QCOMPARE(sound->sampling.rate, static_cast<std::uint32_t>(rate));
+    QCOMPARE(int{sound->sampling.channels}, channels);
     QCOMPARE(int{sound->channels.channels}, channels);
     const auto frames = static_cast<std::size_t>(3 + silentFrames);
     QCOMPARE(sound->samples.size(), frames * static_cast<std::size_t>(channels));

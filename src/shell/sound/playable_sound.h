@@ -12,7 +12,7 @@
 // A sound as a playback stream takes it: 32-bit float samples at the file's rate, its channels
 // in the order WAV files give them, and silence after it.
 struct PlayableSound {
-    pa_sample_spec spec{};
+    pa_sample_spec sampling{};
     pa_channel_map channels{};
     std::vector<float> samples;
     std::size_t bytes() const { return samples.size() * sizeof(float); }

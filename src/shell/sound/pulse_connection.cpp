@@ -67,10 +67,10 @@ bool PulseConnection::reachable() const
     return m_context && PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context));
 }
 
-pa_stream* PulseConnection::newStream(const std::string& name, const pa_sample_spec& spec,
+pa_stream* PulseConnection::newStream(const std::string& name, const pa_sample_spec& sampling,
                                       const pa_channel_map* channels) const
 {
-    return online() ? pa_stream_new_with_proplist(m_context, name.c_str(), &spec, channels, m_identity) : nullptr;
+    return online() ? pa_stream_new_with_proplist(m_context, name.c_str(), &sampling, channels, m_identity) : nullptr;
 }
 
 // Without a server the context fails at once or soon after, and is made again later. So is one
@@ -162,11 +162,11 @@ void PulseConnection::openKeepAwake()
 {
     if (m_keepAwake)
         return;
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, 44100, 1};
-    m_keepAwake = newStream("Изстрели", spec, nullptr);
+    const pa_sample_spec sampling{PA_SAMPLE_S16NE, 44100, 1};
+    m_keepAwake = newStream("Изстрели", sampling, nullptr);
     if (!m_keepAwake)
         return;
-    const pa_buffer_attr buffer = shortPeriods(spec);
+    const pa_buffer_attr buffer = shortPeriods(sampling);
     if (pa_stream_connect_playback(m_keepAwake, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
         pa_stream_unref(std::exchange(m_keepAwake, nullptr));
 }

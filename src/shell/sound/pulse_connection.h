@@ -47,7 +47,7 @@ public:
     bool ready() const { return m_ready; }
     // A playback stream that shows the program as its owner, not yet connected; nothing while
     // offline or when the server's library will not make it.
-    pa_stream* newStream(const std::string& name, const pa_sample_spec& spec, const pa_channel_map* channels) const;
+    pa_stream* newStream(const std::string& name, const pa_sample_spec& sampling, const pa_channel_map* channels) const;
 
     // Keeps the output ready for a shot for `readyFor` from now.
     void keepReady();

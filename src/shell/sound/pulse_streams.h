@@ -8,11 +8,11 @@
 
 // What a playback stream asks of the output: short periods, so that a shot starts within one of
 // them.
-inline pa_buffer_attr shortPeriods(const pa_sample_spec& spec)
+inline pa_buffer_attr shortPeriods(const pa_sample_spec& sampling)
 {
     pa_buffer_attr buffer{};
     buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(10 * PA_USEC_PER_MSEC, &spec));
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(10 * PA_USEC_PER_MSEC, &sampling));
     return buffer;
 }
 

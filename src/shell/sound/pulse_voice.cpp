@@ -23,12 +23,12 @@ Voice::~Voice()
 
 bool Voice::open(const PulseConnection& connection, const std::string& name)
 {
-    m_stream = connection.newStream(name, m_sound->spec, &m_sound->channels);
+    m_stream = connection.newStream(name, m_sound->sampling, &m_sound->channels);
     if (!m_stream)
         return false;
     pa_stream_set_state_callback(m_stream, changed, this);
     pa_stream_set_write_callback(m_stream, wants, this);
-    const pa_buffer_attr buffer = shortPeriods(m_sound->spec);
+    const pa_buffer_attr buffer = shortPeriods(m_sound->sampling);
     return pa_stream_connect_playback(m_stream, nullptr, &buffer,
                                       static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY),
                                       nullptr, nullptr) >= 0;
