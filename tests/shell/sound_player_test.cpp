@@ -7,11 +7,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -46,6 +49,7 @@ private slots:
     void cleanupTestCase();
     // First, while the process has not yet talked to any sound server.
     void nothingIsPrintedWithoutASoundServer();
+    void aForkedProcessGetsNoConnectionAndStaysSilent();
     void requestsReturnAtOnceAndBadFilesCostOnlyTheirSound_data();
     void requestsReturnAtOnceAndBadFilesCostOnlyTheirSound();
     void twoSoundsOverlapAndBothPlayToTheirEnds();
@@ -285,6 +289,45 @@ void SoundPlayerTest::nothingIsPrintedWithoutASoundServer()
     close(pipeEnds[0]);
     close(savedOut);
     close(savedErr);
+    QCOMPARE(printed, QByteArray());
+}
+
+// The sound library refuses a connection to a process forked after it was first used. The player
+// there stays silent, prints nothing, looks for its server again and closes as anywhere else.
+void SoundPlayerTest::aForkedProcessGetsNoConnectionAndStaysSilent()
+{
+    const QString valid = write("valid.wav", steady(0.3, 0.1));
+    std::make_unique<PulseSoundPlayer>().reset();
+    int pipeEnds[2];
+    QCOMPARE(pipe(pipeEnds), 0);
+    fflush(stdout);
+    fflush(stderr);
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        dup2(pipeEnds[1], 1);
+        dup2(pipeEnds[1], 2);
+        {
+            PulseSoundPlayer player;
+            player.keepReady();
+            player.play(valid.toStdString());
+            // Long enough for the player to look for its server twice more.
+            std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+            player.play(valid.toStdString());
+            player.rest();
+        }
+        _exit(0);
+    }
+    close(pipeEnds[1]);
+    QByteArray printed;
+    char buffer[256];
+    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        printed.append(buffer, n);
+    close(pipeEnds[0]);
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0,
+             qPrintable(QString("the child ended with status %1: %2").arg(status).arg(QString::fromUtf8(printed))));
     QCOMPARE(printed, QByteArray());
 }
 

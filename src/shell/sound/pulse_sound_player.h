@@ -10,9 +10,10 @@
 // has a playback stream of its own, which the server mixes with the others, so that sounds
 // overlap, each to its end. While a shot may come, a stream for the next play of each sound
 // stands connected, corked and filled: a play only starts it. A request returns at once. A file
-// that cannot be played, or no sound server at all, costs only the sound. A server that goes away
-// (it crashed or was restarted) is looked for again twice a second, and once it is back the
-// sounds are armed on it again.
+// that cannot be played, no sound server at all, or a sound library that will not give what is
+// asked of it, costs only the sound, and nothing is printed. A server that goes away (it crashed
+// or was restarted), or a connection the library would not make, is looked for again twice a
+// second, and once it is back the sounds are armed on it again.
 class PulseSoundPlayer : public SoundPlayer {
 public:
     // `readyFor`: how long the output stays ready after the last keepReady() or play().
@@ -35,5 +36,6 @@ public:
 
 private:
     struct Impl;
+    // None when libpulse gives the player no thread.
     std::unique_ptr<Impl> m_impl;
 };
