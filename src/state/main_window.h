@@ -46,6 +46,9 @@ public:
     PictureBox МаскаОснова0;
     PictureBox МаскаОснова1;
     PictureBox МаскаОснова3;
+    PictureBox plate3EdgeOn;  // the backgrounds of a course's turning targets
+    PictureBox fiveTargets;
+    PictureBox fiveTargetsEdgeOn;
     PictureBox Черно;
     PictureBox Бяло;
     PictureBox Фон;

@@ -18,6 +18,9 @@ inline constexpr int blueNoTarget = 10;
 inline constexpr int bluePlate1 = 20;
 inline constexpr int bluePlate3 = 30;
 inline constexpr int bluePlate5 = 40;
+inline constexpr int bluePlate3EdgeOn = 50;
+inline constexpr int blueFiveTargets = 60;
+inline constexpr int blueFiveTargetsEdgeOn = 70;
 
 class RecordingSoundPlayer : public SoundPlayer {
 public:
