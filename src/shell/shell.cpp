@@ -41,7 +41,7 @@ Shell::Shell(Simulator& s, SoundPlayer& player)
     : m_s(s)
     , m_player(player)
     , m_clock([this] { Event tick(*this); })
-    , m_main(s.f, mainWindowIntents())
+    , m_main(s, mainWindowIntents())
     , m_target(s.proverka, targetWindowIntents())
     , m_analysis(s.analysisWindow, s.shotLog, [this] {
         Event e(*this);
@@ -71,6 +71,11 @@ MainWindowIntents Shell::mainWindowIntents()
                     [this](Button MainWindow::*button) {
                         Event e(*this);
                         (m_s.f.*button).click();
+                    },
+                .chose =
+                    [this](MenuButton MainWindow::*menu, std::size_t item) {
+                        Event e(*this);
+                        (m_s.f.*menu).items.at(item).click();
                     },
                 .typed =
                     [this](int k, std::string text) {

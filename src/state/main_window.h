@@ -34,7 +34,7 @@ public:
     Button Command1;
     Button Analysis;
     MenuButton Discipline;  // the courses of fire, and their end while one runs
-    Button Ready;           // the shooter is ready before the load time is over
+    Button Ready;           // the shooter is ready before the load time is over; shown while loading
     PictureBox mm1;
     PictureBox mmu;
     PictureBox mm2;
