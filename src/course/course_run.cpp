@@ -196,6 +196,12 @@ void stopSeriesNow(Simulator& s)
     restartTimerPeriod(s);
 }
 
+std::array<std::string, 3> courseSignals(const Simulator& s)
+{
+    return {besideProgram(s.appPath, commandSignal), besideProgram(s.appPath, startSignal),
+            besideProgram(s.appPath, stopSignal)};
+}
+
 void CourseTimer_Timer(Simulator& s)
 {
     catchUpCourse(s);

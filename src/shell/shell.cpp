@@ -1,6 +1,7 @@
 #include "shell/shell.h"
 
 #include "app/program.h"
+#include "course/course_run.h"
 #include "forms/units.h"
 #include "state/simulator.h"
 
@@ -131,10 +132,13 @@ TargetWindowIntents Shell::targetWindowIntents()
     };
 }
 
+// The range's signals are read ahead, so that the first start signal is as quick as a shot.
 void Shell::start()
 {
     Event e(*this);
     startProgram(m_s, units::twipsFromPixels(static_cast<float>(m_main.frameGeometry().width())));
+    for (const std::string& signal : courseSignals(m_s))
+        m_player.prepare(signal);
 }
 
 // The window brought to the front last is raised last, so that it ends up in front.

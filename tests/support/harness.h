@@ -25,7 +25,9 @@ inline constexpr int blueFiveTargetsEdgeOn = 70;
 class RecordingSoundPlayer : public SoundPlayer {
 public:
     void play(const std::string& path) override { played.push_back(path); }
+    void prepare(const std::string& path) override { prepared.push_back(path); }
     std::vector<std::string> played;
+    std::vector<std::string> prepared;
 };
 
 // The simulator after start-up, driven as the shell drives it, by raising the controls' events

@@ -80,6 +80,8 @@ struct PulseSoundPlayer::Impl {
     void startContext();
     void connected();
     void lost();
+    // The sound of a file, read or being read; a play asked for waits for it.
+    void request(const std::string& path, bool toPlay);
     void startReading(const std::string& path, Sound& sound);
     void read(const std::string& path);
     void arm(Sound& sound);

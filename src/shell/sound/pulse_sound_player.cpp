@@ -178,19 +178,29 @@ PulseSoundPlayer::~PulseSoundPlayer()
 // plays once there is one.
 void PulseSoundPlayer::play(const std::string& path)
 {
-    Impl& p = *m_impl;
-    LoopLock lock(p.loop);
-    p.askedForReady();
-    auto [found, added] = p.sounds.try_emplace(path);
-    Impl::Sound& sound = found->second;
+    LoopLock lock(m_impl->loop);
+    m_impl->askedForReady();
+    m_impl->request(path, true);
+}
+
+void PulseSoundPlayer::prepare(const std::string& path)
+{
+    LoopLock lock(m_impl->loop);
+    m_impl->request(path, false);
+}
+
+void PulseSoundPlayer::Impl::request(const std::string& path, bool toPlay)
+{
+    auto [found, added] = sounds.try_emplace(path);
+    Sound& sound = found->second;
     if (added)
         sound.name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-    if (PA_CONTEXT_IS_GOOD(pa_context_get_state(p.context)))
+    if (toPlay && PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
         ++sound.waiting;
     if (sound.samples)
-        p.arm(sound);
+        arm(sound);
     else if (!sound.reading)
-        p.startReading(path, sound);
+        startReading(path, sound);
 }
 
 void PulseSoundPlayer::keepReady()
