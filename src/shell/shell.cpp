@@ -44,7 +44,7 @@ Shell::Shell(Simulator& s, SoundPlayer& player)
     , m_clock([this] { Event tick(*this); })
     , m_main(s, mainWindowIntents())
     , m_target(s.proverka, targetWindowIntents())
-    , m_analysis(s.analysisWindow, s.shotLog, [this] {
+    , m_analysis(s.analysisWindow, s.shotLog, s.course, [this] {
         Event e(*this);
         m_s.analysisWindow.Hide();
     })
