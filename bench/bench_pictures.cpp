@@ -47,12 +47,8 @@ ScenePictures benchPictures()
 {
     const auto held = [](Raster r) { return std::make_shared<const Raster>(std::move(r)); };
     return {
-        held(background(3)),
-        held(background(0)),
-        held(background(1)),
-        held(background(5)),
-        held(Raster(18, 18, 0xff000000u)),
-        held(arm(0xff000000u)),
-        held(arm(0xffffffffu)),
+        held(background(3)),    held(background(0)),    held(background(1)), held(background(5)),
+        held(background(6)),    held(background(7)),    held(background(8)), held(Raster(18, 18, 0xff000000u)),
+        held(arm(0xff000000u)), held(arm(0xffffffffu)),
     };
 }

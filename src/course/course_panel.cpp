@@ -3,6 +3,8 @@
 #include "course/course_shots.h"
 #include "state/simulator.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* commandOf(CoursePhase phase)
@@ -54,4 +56,10 @@ CoursePanel coursePanel(const Simulator& s)
         if (series.stopped)
             panel.lastSeriesPoints = countedPoints(series);
     return panel;
+}
+
+std::string secondsLeftText(Millis timeLeft)
+{
+    const Millis tenths = (std::max<Millis>(timeLeft, 0) + 99) / 100;
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
 }

@@ -23,3 +23,7 @@ struct CoursePanel {
 };
 
 CoursePanel coursePanel(const Simulator& s);
+
+// The time left as the panel counts it down, in seconds with one decimal comma: a part of a
+// tenth left shows as a whole tenth, so that "0,0" shows only when the time is over.
+std::string secondsLeftText(Millis timeLeft);

@@ -39,7 +39,7 @@ void restartTimerPeriod(Simulator& s)
 void showCourseControls(Simulator& s, bool running)
 {
     s.f.Discipline.items.back().Visible = running;
-    s.f.Ready.Visible = running;
+    s.f.Ready.Visible = false;
 }
 
 // The targets face on the plates of the course's pictures, or stand turned away.
@@ -65,6 +65,7 @@ void beginLoad(Simulator& s, Millis at)
     c.exposure = 0;
     c.signal.reset();
     c.record.emplace_back();
+    s.f.Ready.Visible = true;
     play(s, commandSignal);
 }
 
@@ -72,6 +73,7 @@ void beginLoad(Simulator& s, Millis at)
 void beginAttention(Simulator& s, Millis at)
 {
     seriesReset(s);
+    s.f.Ready.Visible = false;
     s.course.phase = CoursePhase::Attention;
     s.course.phaseEnd = at + attentionTime;
     play(s, commandSignal);
@@ -192,6 +194,12 @@ void stopSeriesNow(Simulator& s)
 {
     stopSeries(s, s.timers.now());
     restartTimerPeriod(s);
+}
+
+std::array<std::string, 3> courseSignals(const Simulator& s)
+{
+    return {besideProgram(s.appPath, commandSignal), besideProgram(s.appPath, startSignal),
+            besideProgram(s.appPath, stopSignal)};
 }
 
 void CourseTimer_Timer(Simulator& s)

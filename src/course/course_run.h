@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <string>
 
 class Simulator;
 
@@ -19,6 +21,9 @@ void endCourse(Simulator& s);
 void catchUpCourse(Simulator& s);
 // Ends the series now, on the shot that ends it.
 void stopSeriesNow(Simulator& s);
+
+// The files of the range's signals, beside the program: the commands', the start's, the stop's.
+std::array<std::string, 3> courseSignals(const Simulator& s);
 
 void CourseTimer_Timer(Simulator& s);
 void Ready_Click(Simulator& s);

@@ -62,7 +62,8 @@ ShotVerdict verdictOf(const Simulator& s, const CourseSeries& series, const Cour
     return earlierInTime < seriesShots ? ShotVerdict::Counted : ShotVerdict::Extra;
 }
 
-// A shot that does not count keeps its mark, but its points leave the series and its boxes show 0.
+// A shot that does not count keeps its mark, but its points leave the series, its boxes show 0
+// and the analysis counts it 0.
 void takeBackPoints(Simulator& s, int N)
 {
     s.seriesScore -= s.shotScore;
@@ -71,6 +72,7 @@ void takeBackPoints(Simulator& s, int N)
     if (N == seriesLength)
         s.f.i(11).setText(std::to_string(s.seriesScore));
     s.proverka.controls().tbi.setText("0");
+    s.shotLog.rescored(0);
 }
 
 }  // namespace

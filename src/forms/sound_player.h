@@ -8,6 +8,9 @@ class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const std::string& path) = 0;
+    // A sound that will be asked for: read, and armed as the sounds played before are, so that its
+    // first play is as quick as the next.
+    virtual void prepare(const std::string& /*path*/) {}
     // Hints from the screen: a shot may come soon (the pointer moves over the range view), or none
     // can (the main window is minimised). A player that keeps its output awake for quick shots
     // lets it rest between them.

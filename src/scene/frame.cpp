@@ -1,14 +1,26 @@
 #include "scene/frame.h"
 
+#include "course/course_tables.h"
 #include "forms/rounding.h"
 #include "state/simulator.h"
 
 namespace {
 
+// While a course runs, its targets stand facing or turned away on the plates of the course.
+const PictureBox& courseBackground(Simulator& s)
+{
+    const bool five = courses().at(s.course.course).targets == CourseTargets::FiveOnPlates1To5;
+    if (five)
+        return s.course.facing ? s.f.fiveTargets : s.f.fiveTargetsEdgeOn;
+    return s.course.facing ? s.f.МаскаОснова : s.f.plate3EdgeOn;
+}
+
 // The background table. Each comparison stands on its own; a value outside the table (negative,
 // fractional up to 4, not a number) chooses nothing.
 const PictureBox* chosenBackground(Simulator& s)
 {
+    if (s.course.running)
+        return &courseBackground(s);
     const float t = s.targetPosition;
     const PictureBox* chosen = nullptr;
     if (t == 0)

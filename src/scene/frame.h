@@ -16,7 +16,8 @@ struct SightPlacement {
 };
 
 // Replaces the whole image with the background that targetPosition selects (none for a value
-// outside the table: the image then keeps what it held).
+// outside the table: the image then keeps what it held), or, while a course runs, the picture of
+// its targets facing or turned away.
 void repaintBackground(Simulator& s);
 // Sets Left, then Top, of mm1, mm3, mm2 and mmu, in that order, and logs the sights as the frame
 // leaves them for the shot analysis, as drawn by the routine `drawnBy`.

@@ -1,6 +1,7 @@
 #include "shell/shell.h"
 
 #include "app/program.h"
+#include "course/course_run.h"
 #include "forms/units.h"
 #include "state/simulator.h"
 
@@ -41,9 +42,9 @@ Shell::Shell(Simulator& s, SoundPlayer& player)
     : m_s(s)
     , m_player(player)
     , m_clock([this] { Event tick(*this); })
-    , m_main(s.f, mainWindowIntents())
+    , m_main(s, mainWindowIntents())
     , m_target(s.proverka, targetWindowIntents())
-    , m_analysis(s.analysisWindow, s.shotLog, [this] {
+    , m_analysis(s.analysisWindow, s.shotLog, s.course, [this] {
         Event e(*this);
         m_s.analysisWindow.Hide();
     })
@@ -71,6 +72,11 @@ MainWindowIntents Shell::mainWindowIntents()
                     [this](Button MainWindow::*button) {
                         Event e(*this);
                         (m_s.f.*button).click();
+                    },
+                .chose =
+                    [this](MenuButton MainWindow::*menu, std::size_t item) {
+                        Event e(*this);
+                        (m_s.f.*menu).items.at(item).click();
                     },
                 .typed =
                     [this](int k, std::string text) {
@@ -130,6 +136,11 @@ void Shell::start()
 {
     Event e(*this);
     startProgram(m_s, units::twipsFromPixels(static_cast<float>(m_main.frameGeometry().width())));
+    // Every sound is read and armed ahead, so that even its first play is as quick as the next.
+    for (const std::string& sound : {m_s.shotSoundPath, m_s.shotSound2Path})
+        m_player.prepare(sound);
+    for (const std::string& signal : courseSignals(m_s))
+        m_player.prepare(signal);
 }
 
 // The window brought to the front last is raised last, so that it ends up in front.

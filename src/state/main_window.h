@@ -34,7 +34,7 @@ public:
     Button Command1;
     Button Analysis;
     MenuButton Discipline;  // the courses of fire, and their end while one runs
-    Button Ready;           // the shooter is ready before the load time is over
+    Button Ready;           // the shooter is ready before the load time is over; shown while loading
     PictureBox mm1;
     PictureBox mmu;
     PictureBox mm2;
@@ -46,6 +46,9 @@ public:
     PictureBox МаскаОснова0;
     PictureBox МаскаОснова1;
     PictureBox МаскаОснова3;
+    PictureBox plate3EdgeOn;  // the backgrounds of a course's turning targets
+    PictureBox fiveTargets;
+    PictureBox fiveTargetsEdgeOn;
     PictureBox Черно;
     PictureBox Бяло;
     PictureBox Фон;

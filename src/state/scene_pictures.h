@@ -12,6 +12,9 @@ struct ScenePictures {
     Picture rangeNoTarget;
     Picture rangeTargetPlate1;
     Picture rangeTargetPlate5;
+    Picture rangePlate3EdgeOn;  // the course's one target on plate 3, turned away
+    Picture rangeFiveTargets;   // the course's five targets on plates 1 to 5, facing
+    Picture rangeFiveTargetsEdgeOn;
     Picture bull;        // black disc on white corners, 18 x 18
     Picture armOnBlack;  // the arm sprite, empty pixels black
     Picture armOnWhite;  // the same sprite, empty pixels white

@@ -54,6 +54,14 @@ void ShotLog::scored(Millis time, const SightReading& sights, const Control& mar
     ++m_revision;
 }
 
+void ShotLog::rescored(int points)
+{
+    if (m_series.empty())
+        return;
+    m_series.back().mark.points = points;
+    ++m_revision;
+}
+
 void ShotLog::seriesEnded()
 {
     if (m_series.empty())

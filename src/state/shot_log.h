@@ -65,6 +65,8 @@ public:
 
     void aimed(Millis time, const SightReading& sights, AimFrame drawnBy);
     void scored(Millis time, const SightReading& sights, const Control& mark, int points);
+    // The last scored shot counts `points` after all, as a course judges it.
+    void rescored(int points);
     void seriesEnded();
 
     const std::vector<LoggedShot>& series() const { return m_series; }

@@ -21,6 +21,7 @@ TEST(CourseCounting, AShotBeforeTheSignalKeepsItsMarkAndScoresNothing)
     EXPECT_EQ(shot.points, 0);
     EXPECT_EQ(shot.mark->points, 10);
     EXPECT_EQ(shot.sinceSignal, std::nullopt);
+    EXPECT_EQ(h.s.shotLog.series().at(0).mark.points, 0);
 }
 
 TEST(CourseCounting, OnlyTheFirstFiveShotsInTimeCount)
@@ -41,6 +42,8 @@ TEST(CourseCounting, OnlyTheFirstFiveShotsInTimeCount)
     EXPECT_EQ(h.s.f.i(6).text(), "0");
     EXPECT_EQ(h.s.seriesScore, 10 + 9 + 8 + 7 + 6);
     EXPECT_EQ(lastSeries(h).shots.at(5).verdict, ShotVerdict::Extra);
+    EXPECT_EQ(h.s.shotLog.series().at(4).mark.points, 6);
+    EXPECT_EQ(h.s.shotLog.series().at(5).mark.points, 0);
     EXPECT_EQ(command(h), "СТАРТ");
 }
 

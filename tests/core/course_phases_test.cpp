@@ -59,9 +59,11 @@ TEST(CoursePhases, ReadyEndsTheLoadAndTheNextPhasesCountFromThePress)
     Harness h;
     choose(h, standardPistol);
     h.advanceBy(1'234);
+    ASSERT_TRUE(h.s.f.Ready.Visible);
     h.s.f.Ready.click();
     EXPECT_EQ(command(h), "ВНИМАНИЕ");
     EXPECT_EQ(coursePanel(h.s).timeLeft, 7'000);
+    EXPECT_FALSE(h.s.f.Ready.Visible);
 
     h.advanceBy(50);
     h.s.f.Ready.click();
@@ -99,6 +101,15 @@ TEST(CoursePhases, TheTimerWakesEvery100MsOnlyWhileACourseRuns)
     choose(h, endOfCourse);
     EXPECT_EQ(h.s.timers.nextDeadline(), std::nullopt);
     EXPECT_EQ(command(h), "");
+}
+
+TEST(CoursePanelText, TheTimeLeftCountsDownInTenthsAndReachesNoughtOnlyAtTheEnd)
+{
+    EXPECT_EQ(secondsLeftText(60'000), "60,0");
+    EXPECT_EQ(secondsLeftText(6'300), "6,3");
+    EXPECT_EQ(secondsLeftText(6'201), "6,3");
+    EXPECT_EQ(secondsLeftText(1), "0,1");
+    EXPECT_EQ(secondsLeftText(0), "0,0");
 }
 
 }  // namespace

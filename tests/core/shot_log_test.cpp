@@ -66,4 +66,16 @@ TEST(ShotLog, ASeriesResetEndsTheSeriesOnlyWhenAShotWasScored)
     EXPECT_EQ(h.s.shotLog.earlier().size(), 1u);
 }
 
+TEST(ShotLog, ARescoredShotShowsItsNewPointsAsANewRevision)
+{
+    ShotLog log;
+    log.scored(1000, {}, Control{}, 9);
+    log.scored(2000, {}, Control{}, 7);
+    const std::uint64_t before = log.revision();
+    log.rescored(0);
+    EXPECT_EQ(log.series().at(0).mark.points, 9);
+    EXPECT_EQ(log.series().at(1).mark.points, 0);
+    EXPECT_GT(log.revision(), before);
+}
+
 }  // namespace

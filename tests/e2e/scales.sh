@@ -125,13 +125,13 @@ resize_window() {
 
 # Child widgets draw themselves anew at each scale, so they are blanked out of the comparison, in
 # window pixels. In the main window: the button bar's rows, the score boxes, the total box and
-# Command1 and Analysis, and the two corners where the sunken border's light and dark sides meet on a diagonal,
+# Command1, Analysis and Discipline, and the two corners where the sunken border's light and dark sides meet on a diagonal,
 # which the style draws for each scale. In the target window: its text boxes and scroll bars.
 MAIN_CHILDREN="rectangle 0,8 $((WIDE - 1)),40 "
 for k in {1..10}; do
   MAIN_CHILDREN+="rectangle 3,$((VIEW_Y + 32 * (k - 1))) 27,$((VIEW_Y + 32 * (k - 1) + 18)) "
 done
-MAIN_CHILDREN+="rectangle 3,378 51,401 rectangle 3,410 67,434 rectangle 3,442 67,466 rectangle 1026,56 1028,58 rectangle 1,825 3,827"
+MAIN_CHILDREN+="rectangle 3,378 51,401 rectangle 3,410 67,434 rectangle 3,442 67,466 rectangle 3,474 67,498 rectangle 1026,56 1028,58 rectangle 1,825 3,827"
 readonly MAIN_CHILDREN
 readonly TARGET_CHILDREN="rectangle 48,80 88,112 rectangle 64,488 144,496 rectangle 80,504 120,522
   rectangle 528,56 536,120 rectangle 544,80 584,98"

@@ -22,7 +22,7 @@ namespace {
 // after every event.
 struct AnalysisRig {
     Harness h;
-    AnalysisWindowHost view{h.s.analysisWindow, h.s.shotLog, [this] { h.s.analysisWindow.Hide(); }};
+    AnalysisWindowHost view{h.s.analysisWindow, h.s.shotLog, h.s.course, [this] { h.s.analysisWindow.Hide(); }};
 
     QWidget* window() const { return windowNamed(QStringLiteral("analysis")); }
     QTableWidget& table(const char* name) const
@@ -61,6 +61,7 @@ private slots:
     void theBladeOffsetAndTheRunsSeriesAreReadAsTheirFigures();
     void aReplayStopsAtASecondPressANewShotAndASeriesReset();
     void everyColumnOfATenShotSeriesFitsAndTheChosenShotIsTakenApart();
+    void theCoursesResultsShowOnlyOnceACourseHasSome();
 };
 
 void AnalysisWindowTest::opensCentredInFrontAndOnlyHidesOnClose()
@@ -218,6 +219,25 @@ void AnalysisWindowTest::everyColumnOfATenShotSeriesFitsAndTheChosenShotIsTakenA
     QCOMPARE(hold.text(), QString::fromStdString(third.hold.value));
     QCOMPARE(hold.accessibleName(), QStringLiteral("Задържане, мм: ") + QString::fromStdString(third.hold.value));
     QCOMPARE(childNamed<QLabel>(*w, QStringLiteral("landing")).text(), QString::fromStdString(third.landing.value));
+}
+
+void AnalysisWindowTest::theCoursesResultsShowOnlyOnceACourseHasSome()
+{
+    AnalysisRig rig;
+    rig.h.s.f.Analysis.click();
+    rig.view.sync();
+    QVERIFY(!rig.table("course").isVisible());
+
+    rig.h.s.course.course = 2;  // the duel: 6 match series of 50 points at most
+    rig.h.s.course.record.resize(1);
+    rig.h.s.course.record[0].stopped = true;
+    rig.view.sync();
+    QTableWidget& course = rig.table("course");
+    QVERIFY(course.isVisible());
+    QCOMPARE(course.accessibleName(), QStringLiteral("Резултати от дисциплината"));
+    QCOMPARE(course.rowCount(), 2);
+    QCOMPARE(rig.cell("course", 0, 0), QStringLiteral("Пробна"));
+    QCOMPARE(rig.cell("course", 1, 3), QStringLiteral("0 от 300"));
 }
 
 QTEST_MAIN(AnalysisWindowTest)

@@ -38,6 +38,7 @@ class ShellTest : public QObject {
 
 private slots:
     void startUpLoadsTheFormAndShowsTheWindow();
+    void startUpPreparesEverySoundWithoutPlayingIt();
     void resizingRecentresOnlyTheButtonBar_data();
     void resizingRecentresOnlyTheButtonBar();
     void pointerMovesReachAimTracking();
@@ -61,6 +62,16 @@ void ShellTest::startUpLoadsTheFormAndShowsTheWindow()
     QCOMPARE(rig.s.f.Width, 11940.0f);
     QCOMPARE(rig.child("Frame1").x(), 50);
     QCOMPARE(rig.view().size(), QSize(792, 598));
+}
+
+void ShellTest::startUpPreparesEverySoundWithoutPlayingIt()
+{
+    ShellRig rig;
+    const std::vector<std::string> sounds{"/opt/стрелбище/AK.wav", "/opt/стрелбище/AK2.wav",
+                                          "/opt/стрелбище/signal_command.wav", "/opt/стрелбище/signal_start.wav",
+                                          "/opt/стрелбище/signal_stop.wav"};
+    QCOMPARE(rig.sounds.prepared, sounds);
+    QVERIFY(rig.sounds.played.empty());
 }
 
 void ShellTest::resizingRecentresOnlyTheButtonBar_data()

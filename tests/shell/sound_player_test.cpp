@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,6 +57,7 @@ private slots:
     void aSoundRequestedAgainOverlapsItself();
     void shortSoundsAndTailsAreHeardWhole();
     void aMissingFileIsLookedForAgainAtItsNextRequest();
+    void aPreparedSoundIsReadAheadAndPlaysOnlyWhenAskedFor();
 
 private:
     QString write(const char* name, const std::vector<float>& samples)
@@ -244,6 +246,27 @@ void SoundPlayerTest::aMissingFileIsLookedForAgainAtItsNextRequest()
         play(*player, path);
         QTest::qWait(300);
         QVERIFY(fixtures::writeWav(path, steady(0.2, 0.2), 1, 44100));
+        play(*player, path);
+        QTest::qWait(hearingMilliseconds);
+        closePlayer(player);
+    }
+    const std::vector<Plateau> heard = plateaus(recording.stop());
+    QVERIFY2(heard.size() == 1 && std::abs(heard[0].seconds - 0.2) < 0.002, qPrintable(describe(heard)));
+}
+
+// The file is read at the preparing: gone by the play, it is heard all the same, and only once.
+void SoundPlayerTest::aPreparedSoundIsReadAheadAndPlaysOnlyWhenAskedFor()
+{
+    if (serverAbsent())
+        QSKIP("needs the sound server");
+    const QString path = write("signal_start.wav", steady(0.2, 0.2));
+    SinkRecording recording;
+    QVERIFY(recording.running());
+    {
+        auto player = openPlayer();
+        player->prepare(path.toStdString());
+        QTest::qWait(hearingMilliseconds);
+        QVERIFY(QFile::remove(path));
         play(*player, path);
         QTest::qWait(hearingMilliseconds);
         closePlayer(player);

@@ -25,7 +25,7 @@ struct ReportedEvent {
 // the view's sync, as the shell does.
 class ViewRig {
 public:
-    ViewRig() : s(testPictures(), sounds, "/tmp"), view(s.f, recordingIntents())
+    ViewRig() : s(testPictures(), sounds, "/tmp"), view(s, recordingIntents())
     {
         s.f.Show();
         view.sync();
@@ -63,6 +63,11 @@ private:
                     .pressed =
                         [this](Button MainWindow::*button) {
                             (s.f.*button).click();
+                            view.sync();
+                        },
+                    .chose =
+                        [this](MenuButton MainWindow::*menu, std::size_t item) {
+                            (s.f.*menu).items.at(item).click();
                             view.sync();
                         },
                     .typed =

@@ -44,8 +44,15 @@ ScenePictures testPictures()
 {
     const auto held = [](Raster r) { return std::make_shared<const Raster>(std::move(r)); };
     static const ScenePictures pictures{
-        held(background(bluePlate3)),  held(background(blueNoTarget)),     held(background(bluePlate1)),
-        held(background(bluePlate5)),  held(Raster(18, 18, rgb(0, 0, 0))), held(arm(rgb(0, 0, 0))),
+        held(background(bluePlate3)),
+        held(background(blueNoTarget)),
+        held(background(bluePlate1)),
+        held(background(bluePlate5)),
+        held(background(bluePlate3EdgeOn)),
+        held(background(blueFiveTargets)),
+        held(background(blueFiveTargetsEdgeOn)),
+        held(Raster(18, 18, rgb(0, 0, 0))),
+        held(arm(rgb(0, 0, 0))),
         held(arm(rgb(255, 255, 255))),
     };
     return pictures;
@@ -85,7 +92,8 @@ void Harness::advanceBy(Millis ms)
 int Harness::backgroundAt(int x, int y) const
 {
     const std::uint32_t p = s.f.Основа.image().pixel(x, y);
-    for (int blue : {blueNoTarget, bluePlate1, bluePlate3, bluePlate5})
+    for (int blue :
+         {blueNoTarget, bluePlate1, bluePlate3, bluePlate5, bluePlate3EdgeOn, blueFiveTargets, blueFiveTargetsEdgeOn})
         if (p == backgroundPixel(blue, x, y))
             return blue;
     return -1;

@@ -18,11 +18,16 @@ inline constexpr int blueNoTarget = 10;
 inline constexpr int bluePlate1 = 20;
 inline constexpr int bluePlate3 = 30;
 inline constexpr int bluePlate5 = 40;
+inline constexpr int bluePlate3EdgeOn = 50;
+inline constexpr int blueFiveTargets = 60;
+inline constexpr int blueFiveTargetsEdgeOn = 70;
 
 class RecordingSoundPlayer : public SoundPlayer {
 public:
     void play(const std::string& path) override { played.push_back(path); }
+    void prepare(const std::string& path) override { prepared.push_back(path); }
     std::vector<std::string> played;
+    std::vector<std::string> prepared;
 };
 
 // The simulator after start-up, driven as the shell drives it, by raising the controls' events

@@ -1,5 +1,6 @@
 #include "shell/analysis_window/analysis_window_host.h"
 
+#include "analysis/course_text.h"
 #include "analysis/series_figures.h"
 #include "analysis/shot_replay.h"
 #include "analysis/window_text.h"
@@ -14,8 +15,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-AnalysisWindowHost::AnalysisWindowHost(const FormWindow& window, const ShotLog& log, std::function<void()> closed)
-    : m_window(window), m_log(log), m_closed(std::move(closed))
+AnalysisWindowHost::AnalysisWindowHost(const FormWindow& window, const ShotLog& log, const CourseState& course,
+                                       std::function<void()> closed)
+    : m_window(window), m_log(log), m_course(course), m_closed(std::move(closed))
 {
 }
 
@@ -46,6 +48,21 @@ void AnalysisWindowHost::sync()
         m_shownRevision = m_log.revision();
         showSeries();
     }
+    if (m_widget)
+        showCourse();
+}
+
+// The results are made anew after every event, and shown where they differ from what shows.
+void AnalysisWindowHost::showCourse()
+{
+    const bool any = !m_course.record.empty();
+    std::vector<std::vector<std::string>> rows = any ? courseRows(courseResults(m_course)) : decltype(rows){};
+    if (rows == m_courseRows)
+        return;
+    m_courseRows = std::move(rows);
+    m_widget->courseHeading->setVisible(any);
+    m_widget->course->setVisible(any);
+    showRows(*m_widget->course, m_courseRows);
 }
 
 void AnalysisWindowHost::make()

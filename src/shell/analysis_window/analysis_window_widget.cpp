@@ -1,5 +1,7 @@
 #include "shell/analysis_window/analysis_window_widget.h"
 
+#include "analysis/course_text.h"
+
 #include "shell/analysis_window/analysis_target_widget.h"
 #include "shell/analysis_window/series_chart_widget.h"
 #include "shell/analysis_window/sight_picture_widget.h"
@@ -59,6 +61,10 @@ AnalysisWindowWidget::AnalysisWindowWidget(const std::string& windowCaption, std
     play->setAccessibleDescription(QString::fromUtf8(captions::replayDescription));
     shots = captionedTable(this, "shots", captions::shotTable, shotColumns);
     earlier = captionedTable(this, "earlier", captions::earlierSeries, earlierColumns);
+    course = captionedTable(this, "course", courseTableCaption, courseColumns);
+    courseHeading = heading(courseTableCaption);
+    courseHeading->hide();
+    course->hide();
     chart = new SeriesChartWidget(this);
 
     const SeriesText names;
@@ -105,6 +111,8 @@ AnalysisWindowWidget::AnalysisWindowWidget(const std::string& windowCaption, std
     side->addWidget(shots, 3);
     side->addLayout(figureColumns);
     side->addLayout(adviceForm);
+    side->addWidget(courseHeading);
+    side->addWidget(course, 2);
     side->addLayout(run, 1);
     auto* whole = new QHBoxLayout(this);
     whole->addLayout(left, 1);

@@ -18,7 +18,8 @@ class SightPictureWidget;
 // The shot analysis window and its children in their places: on the left the target, the sight
 // picture, the chosen shot's landing point taken apart and the blade's offset, and the replay's
 // button; on the right the series' shots, its
-// figures and the coach's, the advice, and the run's earlier series in a table and a chart.
+// figures and the coach's, the advice, the results of the last course while there are some, and
+// the run's earlier series in a table and a chart.
 // Closing it is reported, and the window hides.
 class AnalysisWindowWidget : public CentredWindow {
 public:
@@ -30,6 +31,8 @@ public:
     FigureLabel bladeOffset;
     QTableWidget* shots = nullptr;
     QTableWidget* earlier = nullptr;
+    QWidget* courseHeading = nullptr;
+    QTableWidget* course = nullptr;
     SeriesChartWidget* chart = nullptr;
     // Each label of the series' and the coach's figures, and of the chosen shot's, with the
     // figure it shows.

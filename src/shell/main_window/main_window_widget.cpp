@@ -1,8 +1,9 @@
 #include "shell/main_window/main_window_widget.h"
 
+#include "course/course_panel.h"
 #include "forms/units.h"
 #include "shell/widget_sync.h"
-#include "state/main_window.h"
+#include "state/simulator.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -37,8 +38,8 @@ QIcon programIcon()
 
 }  // namespace
 
-MainWindowWidget::MainWindowWidget(const MainWindow& f, MainWindowIntents intents)
-    : m_f(f), m_intents(std::move(intents))
+MainWindowWidget::MainWindowWidget(const Simulator& s, MainWindowIntents intents)
+    : m_s(s), m_f(s.f), m_intents(std::move(intents))
 {
     setObjectName(QStringLiteral("f"));
     setWindowTitle(QString::fromStdString(m_f.Caption));
@@ -87,7 +88,7 @@ void MainWindowWidget::sync()
     for (ShownButton& b : m_barButtons)
         syncButton(b, units::twipsPerPixel);
     syncPlace(*m_border, m_f.Основа, units::twipsPerPixel);
-    m_range->sync();
+    m_range->sync(coursePanel(m_s));
 }
 
 void MainWindowWidget::resizeEvent(QResizeEvent*)

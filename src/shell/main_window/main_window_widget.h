@@ -13,12 +13,13 @@
 
 class MainWindow;
 class QPushButton;
+class Simulator;
 
 // The main window f on the screen: the button bar and the range view at their model places, on
 // the grey background. Nothing is laid out or scaled; what does not fit is cut off.
 class MainWindowWidget : public CentredWindow {
 public:
-    MainWindowWidget(const MainWindow& f, MainWindowIntents intents);
+    MainWindowWidget(const Simulator& s, MainWindowIntents intents);
 
     // Brings every widget up to date with the model, and shows or raises the window when the
     // model brought it to the front.
@@ -33,6 +34,7 @@ protected:
 private:
     void reportOuterWidth();
 
+    const Simulator& m_s;
     const MainWindow& m_f;
     MainWindowIntents m_intents;
     QWidget* m_frame1 = nullptr;

@@ -3,6 +3,9 @@
 #include "forms/rounding.h"
 #include "shell/child_widget.h"
 #include "shell/crisp_image.h"
+#include "shell/main_window/course_lamps_widget.h"
+#include "shell/main_window/course_panel_widget.h"
+#include "shell/main_window/menu_button_widget.h"
 #include "shell/main_window/mouse_pointer.h"
 #include "shell/widget_sync.h"
 #include "state/main_window.h"
@@ -82,6 +85,11 @@ RangeWidget::RangeWidget(const MainWindow& f, RangeIntents intents, ControlInten
         connect(widget, &QPushButton::clicked, this, [this, button] { m_controls.pressed(button); });
         m_buttons.at(n) = {widget, &(m_f.*button), {}};
     }
+    m_discipline = new MenuButtonWidget(
+        m_f.Discipline, [this](std::size_t item) { m_controls.chose(&MainWindow::Discipline, item); }, this);
+    m_discipline->setObjectName(QStringLiteral("Discipline"));
+    m_lamps = new CourseLampsWidget(this);
+    m_panel = new CoursePanelWidget(m_f, m_controls, this);
 }
 
 const PictureBox& RangeWidget::piece(int n) const
@@ -101,7 +109,7 @@ Rect RangeWidget::pieceRect(int n) const
             std::min(place.height(), p.image().height())};
 }
 
-void RangeWidget::sync()
+void RangeWidget::sync(const CoursePanel& panel)
 {
     for (int k = 1; k <= 11; ++k) {
         QLineEdit& box = *m_scoreBoxes.at(k - 1);
@@ -110,6 +118,9 @@ void RangeWidget::sync()
     }
     for (ShownButton& b : m_buttons)
         syncButton(b);
+    m_discipline->sync();
+    m_panel->sync(panel);
+    m_lamps->sync(!panel.command.empty(), panel.lamp);
     if (m_f.ScreenMousePointer != m_shownPointer) {
         m_shownPointer = m_f.ScreenMousePointer;
         if (const std::optional<Qt::CursorShape> shape = pointerShape(m_shownPointer))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "course/course_panel.h"
 #include "forms/rect.h"
 #include "shell/main_window/main_window_intents.h"
 #include "shell/widget_sync.h"
@@ -12,20 +13,24 @@
 #include <functional>
 #include <string>
 
+class CourseLampsWidget;
+class CoursePanelWidget;
 class MainWindow;
+class MenuButtonWidget;
 class PictureBox;
 class QLineEdit;
 class QPushButton;
 
 // The inner area of the range view Основа, 1024 x 768 pixels: the model's persistent image with
-// the four sight pieces over it, the score column and the target button. Its own coordinates are
-// the view's pixels, so the children stand at their model places.
+// the four sight pieces over it, the score column with its buttons, and while a course runs its
+// panel and lamps. Its own coordinates are the view's pixels, so the children stand at their
+// model places.
 class RangeWidget : public QWidget {
 public:
     RangeWidget(const MainWindow& f, RangeIntents intents, ControlIntents controls, QWidget* parent);
 
     // Brings the children up to date and repaints what the model refreshed or moved.
-    void sync();
+    void sync(const CoursePanel& panel);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +52,9 @@ private:
     std::array<QLineEdit*, 11> m_scoreBoxes{};
     std::array<std::string, 11> m_shownText;
     std::array<ShownButton, 2> m_buttons{};  // Command1 and Analysis
+    MenuButtonWidget* m_discipline = nullptr;
+    CoursePanelWidget* m_panel = nullptr;
+    CourseLampsWidget* m_lamps = nullptr;
     std::array<Rect, pieceCount> m_shownPieces{};
     std::uint64_t m_shownRefreshes = 0;
     int m_shownPointer = 0;  // Screen.MousePointer as the pointer over the view shows it

@@ -135,6 +135,18 @@ void PulseSoundPlayer::play(const std::string& path)
         m_impl->files.read(path);
 }
 
+void PulseSoundPlayer::prepare(const std::string& path)
+{
+    if (!m_impl)
+        return;
+    LoopLock lock(*m_impl->loop);
+    SoundVoices& voices = m_impl->voicesOf(path);
+    if (voices.hasSound())
+        voices.arm();
+    else
+        m_impl->files.read(path);
+}
+
 void PulseSoundPlayer::keepReady()
 {
     if (!m_impl)

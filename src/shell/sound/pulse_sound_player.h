@@ -22,6 +22,8 @@ public:
 
     // Plays the sound, and keeps the output ready as keepReady() does.
     void play(const std::string& path) override;
+    // Reads the sound, and arms it while the output is ready, without playing it.
+    void prepare(const std::string& path) override;
 
     // Keeps the output ready for a shot for the next 30 seconds: awake (a sound card that the
     // server suspended takes tens of milliseconds to wake, or loses the start of the sound), in

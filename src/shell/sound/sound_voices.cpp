@@ -23,7 +23,7 @@ void SoundVoices::take(std::shared_ptr<const PlayableSound> sound)
 // voice that cannot be opened, and the plays that wait for one are dropped.
 void SoundVoices::arm()
 {
-    if (!m_connection.online() || !m_sound)
+    if (!m_connection.online() || !m_connection.ready() || !m_sound)
         return;
     int spare = 0;
     for (auto voice = m_voices.begin(); voice != m_voices.end();) {

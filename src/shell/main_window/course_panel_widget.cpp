@@ -1,0 +1,75 @@
+#include "shell/main_window/course_panel_widget.h"
+
+#include "shell/child_widget.h"
+#include "state/main_window.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace {
+
+QLabel* line(QWidget* panel, QVBoxLayout& layout, const char* name, int pointSize)
+{
+    auto* label = new QLabel(panel);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+    layout.addWidget(label);
+    return label;
+}
+
+}  // namespace
+
+CoursePanelWidget::CoursePanelWidget(const MainWindow& f, ControlIntents controls, QWidget* parent)
+    : QFrame(parent), m_f(f)
+{
+    setObjectName(QStringLiteral("coursePanel"));
+    setAttribute(Qt::WA_NoMousePropagation);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
+    setGeometry(place);
+    auto* layout = new QVBoxLayout(this);
+    m_command.label = line(this, *layout, "courseCommand", 20);
+    m_timeLeft.label = line(this, *layout, "courseTimeLeft", 20);
+    m_series.label = line(this, *layout, "courseSeries", 11);
+    m_points.label = line(this, *layout, "coursePoints", 11);
+    m_ready = childWidget<QPushButton>(this, "Ready");
+    m_ready->setAutoDefault(false);
+    layout->addWidget(m_ready);
+    connect(m_ready, &QPushButton::clicked, this,
+            [controls = std::move(controls)] { controls.pressed(&MainWindow::Ready); });
+    hide();
+}
+
+void CoursePanelWidget::show(Line& line, const char* caption, const std::string& value)
+{
+    if (value == line.shown && !line.label->accessibleName().isEmpty())
+        return;
+    line.shown = value;
+    const QString text = QString::fromStdString(value);
+    line.label->setText(text);
+    line.label->setAccessibleName(QString::fromUtf8(caption) + QStringLiteral(": ") + text);
+}
+
+void CoursePanelWidget::sync(const CoursePanel& panel)
+{
+    const bool running = !panel.command.empty();
+    if (isVisible() != running)
+        setVisible(running);
+    if (!running)
+        return;
+    show(m_command, "Команда", panel.command);
+    show(m_timeLeft, "Оставащо време", secondsLeftText(panel.timeLeft));
+    show(m_series, "Серия", panel.series);
+    show(m_points, "Точки от серията", panel.lastSeriesPoints ? std::to_string(*panel.lastSeriesPoints) : "");
+    m_ready->setText(QString::fromStdString(m_f.Ready.Caption));
+    if (m_ready->isHidden() == m_f.Ready.Visible)
+        m_ready->setVisible(m_f.Ready.Visible);
+}
