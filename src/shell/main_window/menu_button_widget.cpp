@@ -4,6 +4,8 @@
 #include "shell/widget_sync.h"
 
 #include <QMenu>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <utility>
 
@@ -17,8 +19,12 @@ MenuButtonWidget::MenuButtonWidget(const MenuButton& model, std::function<void(s
 
 void MenuButtonWidget::sync()
 {
+    const QSize before = size();
+    const std::string caption = m_caption;
     syncPlace(*this, m_model);
     syncCaption(*this, m_model.Caption, m_caption);
+    if (size() != before || m_caption != caption)
+        fitCaption();
     std::vector<std::string> listed;
     for (const MenuItem& item : m_model.items)
         if (item.Visible)
@@ -37,4 +43,24 @@ void MenuButtonWidget::sync()
         QAction* action = m_menu->addAction(QString::fromStdString(m_model.items[n].Caption));
         connect(action, &QAction::triggered, this, [this, n] { m_chose(n); });
     }
+}
+
+void MenuButtonWidget::fitCaption()
+{
+    QFont shown = parentWidget() ? parentWidget()->font() : font();
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width() - 2;
+    while (shown.pointSizeF() > 5 && QFontMetricsF(shown).horizontalAdvance(text()) > room)
+        shown.setPointSizeF(shown.pointSizeF() - 0.5);
+    setFont(shown);
+}
+
+void MenuButtonWidget::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.features &= ~QStyleOptionButton::HasMenu;
+    painter.drawControl(QStyle::CE_PushButton, option);
 }
