@@ -65,7 +65,7 @@ void addToStage(std::vector<StageResult>& stages, const CourseSeriesResult& seri
 
 CourseResults courseResults(const CourseState& course)
 {
-    const CoursePlan& plan = courses().at(course.course);
+    const CoursePlan& plan = planOf(course);
     CourseResults results;
     results.maximum = 10 * seriesShots * matchSeriesCount(plan);
     for (std::size_t k = 0; k < course.record.size(); ++k) {

@@ -44,7 +44,7 @@ CoursePanel coursePanel(const Simulator& s)
     const CourseState& c = s.course;
     if (!c.running)
         return {};
-    const CoursePlan& plan = courses().at(c.course);
+    const CoursePlan& plan = planOf(c);
     CoursePanel panel;
     panel.command = commandOf(c.phase);
     panel.timeLeft = c.phaseEnd - s.timers.now();

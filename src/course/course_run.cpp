@@ -14,14 +14,9 @@ constexpr const char* commandSignal = "signal_command.wav";
 constexpr const char* startSignal = "signal_start.wav";
 constexpr const char* stopSignal = "signal_stop.wav";
 
-const CoursePlan& planOf(const Simulator& s)
-{
-    return courses().at(s.course.course);
-}
-
 const SeriesPlan& seriesPlanOf(const Simulator& s)
 {
-    return planOf(s).series.at(s.course.series);
+    return planOf(s.course).series.at(s.course.series);
 }
 
 void play(Simulator& s, const char* file)
@@ -52,7 +47,7 @@ void turnTargets(Simulator& s, bool face)
 bool inReadyPosition(const Simulator& s)
 {
     float lowerEdge = 0;
-    for (const range::BullPlace& bull : bullsOf(planOf(s).targets))
+    for (const range::BullPlace& bull : bullsOf(planOf(s.course).targets))
         lowerEdge = std::max(lowerEdge, bull.Top + range::bullSize);
     return s.f.mm1.Top - lowerEdge >= readyDrop;
 }
@@ -138,7 +133,7 @@ void nextPhase(Simulator& s)
         }
         break;
     case CoursePhase::Stop:
-        if (c.series + 1 < planOf(s).series.size()) {
+        if (c.series + 1 < planOf(s.course).series.size()) {
             ++c.series;
             beginLoad(s, at);
         } else {

@@ -12,18 +12,13 @@
 
 namespace {
 
-const CoursePlan& planOf(const Simulator& s)
-{
-    return courses().at(s.course.course);
-}
-
 // The target whose bull, taken as the marker, would put the shot nearest its face's centre.
 int nearestTarget(const Simulator& s, std::span<const range::BullPlace> bulls)
 {
     int nearest = 0;
     double nearestSquared = 0;
+    SightReading read = readSights(s.f, s.windage, s.elevation);
     for (std::size_t k = 0; k < bulls.size(); ++k) {
-        SightReading read = readSights(s.f, s.windage, s.elevation);
         read.miLeft = bulls[k].Left;
         read.miTop = bulls[k].Top;
         const Landing l = landingOf(read);
@@ -50,8 +45,8 @@ ShotVerdict verdictOf(const Simulator& s, const CourseSeries& series, const Cour
         return ShotVerdict::BeforeSignal;
     if (c.phase != CoursePhase::Start || !c.facing)
         return ShotVerdict::AfterTime;
-    const bool oneShotAnExposure = planOf(s).series.at(c.series).exposures > 1;
-    const bool oneShotATarget = bullsOf(planOf(s).targets).size() > 1;
+    const bool oneShotAnExposure = planOf(s.course).series.at(c.series).exposures > 1;
+    const bool oneShotATarget = bullsOf(planOf(s.course).targets).size() > 1;
     int earlierInTime = 0;
     for (const CourseShot& earlier : series.shots) {
         earlierInTime += inTime(earlier.verdict) ? 1 : 0;
@@ -82,7 +77,7 @@ void aimAtCourseTarget(Simulator& s)
     catchUpCourse(s);
     if (!s.course.running)
         return;
-    const std::span<const range::BullPlace> bulls = bullsOf(planOf(s).targets);
+    const std::span<const range::BullPlace> bulls = bullsOf(planOf(s.course).targets);
     s.course.target = nearestTarget(s, bulls);
     s.f.mi.Left = bulls[static_cast<std::size_t>(s.course.target)].Left;
     s.f.mi.Top = bulls[static_cast<std::size_t>(s.course.target)].Top;
@@ -113,7 +108,7 @@ void countCourseShot(Simulator& s)
     }
     series.shots.push_back(shot);
     const auto shotsInTime = std::ranges::count_if(series.shots, [](const CourseShot& x) { return inTime(x.verdict); });
-    if (planOf(s).series.at(c.series).endsOnFifthShot && shotsInTime == seriesShots)
+    if (planOf(s.course).series.at(c.series).endsOnFifthShot && shotsInTime == seriesShots)
         stopSeriesNow(s);
 }
 

@@ -104,3 +104,8 @@ int matchSeriesNumber(const CoursePlan& plan, std::size_t series)
     return static_cast<int>(
         std::ranges::count(plan.series | std::views::take(series + 1), false, &SeriesPlan::sighting));
 }
+
+const CoursePlan& planOf(const CourseState& course)
+{
+    return courses().at(course.course);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/timer.h"
+#include "state/course_state.h"
 #include "state/range_facts.h"
 
 #include <cstddef>
@@ -36,6 +37,8 @@ inline constexpr float readyDrop = 100;
 
 // The courses, in the order of the menu's items.
 const std::vector<CoursePlan>& courses();
+// The plan of the course that runs, or that the record is of.
+const CoursePlan& planOf(const CourseState& course);
 
 // The bulls of the targets, in the order of their plates.
 std::span<const range::BullPlace> bullsOf(CourseTargets targets);

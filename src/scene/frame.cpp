@@ -9,7 +9,7 @@ namespace {
 // While a course runs, its targets stand facing or turned away on the plates of the course.
 const PictureBox& courseBackground(Simulator& s)
 {
-    const bool five = courses().at(s.course.course).targets == CourseTargets::FiveOnPlates1To5;
+    const bool five = planOf(s.course).targets == CourseTargets::FiveOnPlates1To5;
     if (five)
         return s.course.facing ? s.f.fiveTargets : s.f.fiveTargetsEdgeOn;
     return s.course.facing ? s.f.МаскаОснова : s.f.plate3EdgeOn;
