@@ -5,15 +5,6 @@
 #include <QLabel>
 #include <QTableWidget>
 
-void FigureLabel::show(const FigureText& text) const
-{
-    const QString shown = QString::fromStdString(text.value);
-    if (value->text() == shown && !value->accessibleName().isEmpty())
-        return;
-    value->setText(shown);
-    value->setAccessibleName(QString::fromUtf8(text.caption) + QStringLiteral(": ") + shown);
-}
-
 FigureLabel addFigure(QFormLayout& form, const char* name, const char* caption)
 {
     auto* value = new QLabel;
@@ -22,7 +13,7 @@ FigureLabel addFigure(QFormLayout& form, const char* name, const char* caption)
     auto* label = new QLabel(QString::fromUtf8(caption) + QLatin1Char(':'));
     label->setBuddy(value);
     form.addRow(label, value);
-    return {value};
+    return {{value}};
 }
 
 QTableWidget* captionedTable(QWidget* parent, const char* name, const char* spokenName,

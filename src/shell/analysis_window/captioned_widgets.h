@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/window_text.h"
+#include "shell/captioned_label.h"
 
 #include <QString>
 
@@ -13,11 +14,9 @@ class QLabel;
 class QTableWidget;
 class QWidget;
 
-// A figure's value beside its caption, read by a screen reader under the caption.
-struct FigureLabel {
-    QLabel* value = nullptr;
-    // A replay shows its figures many times a second; a screen reader hears only a new one.
-    void show(const FigureText& text) const;
+// A figure's value beside its caption.
+struct FigureLabel : CaptionedLabel {
+    void show(const FigureText& text) const { CaptionedLabel::show(text.caption, text.value); }
 };
 FigureLabel addFigure(QFormLayout& form, const char* name, const char* caption);
 

@@ -36,26 +36,16 @@ CoursePanelWidget::CoursePanelWidget(const MainWindow& f, ControlIntents control
     setAutoFillBackground(true);
     setGeometry(place);
     auto* layout = new QVBoxLayout(this);
-    m_command.label = line(this, *layout, "courseCommand", 20);
-    m_timeLeft.label = line(this, *layout, "courseTimeLeft", 20);
-    m_series.label = line(this, *layout, "courseSeries", 11);
-    m_points.label = line(this, *layout, "coursePoints", 11);
+    m_command.value = line(this, *layout, "courseCommand", 20);
+    m_timeLeft.value = line(this, *layout, "courseTimeLeft", 20);
+    m_series.value = line(this, *layout, "courseSeries", 11);
+    m_points.value = line(this, *layout, "coursePoints", 11);
     m_ready = childWidget<QPushButton>(this, "Ready");
     m_ready->setAutoDefault(false);
     layout->addWidget(m_ready);
     connect(m_ready, &QPushButton::clicked, this,
             [controls = std::move(controls)] { controls.pressed(&MainWindow::Ready); });
     hide();
-}
-
-void CoursePanelWidget::show(Line& line, const char* caption, const std::string& value)
-{
-    if (value == line.shown && !line.label->accessibleName().isEmpty())
-        return;
-    line.shown = value;
-    const QString text = QString::fromStdString(value);
-    line.label->setText(text);
-    line.label->setAccessibleName(QString::fromUtf8(caption) + QStringLiteral(": ") + text);
 }
 
 void CoursePanelWidget::sync(const CoursePanel& panel)
@@ -65,10 +55,10 @@ void CoursePanelWidget::sync(const CoursePanel& panel)
         setVisible(running);
     if (!running)
         return;
-    show(m_command, "Команда", panel.command);
-    show(m_timeLeft, "Оставащо време", secondsLeftText(panel.timeLeft));
-    show(m_series, "Серия", panel.series);
-    show(m_points, "Точки от серията", panel.lastSeriesPoints ? std::to_string(*panel.lastSeriesPoints) : "");
+    m_command.show("Команда", panel.command);
+    m_timeLeft.show("Оставащо време", secondsLeftText(panel.timeLeft));
+    m_series.show("Серия", panel.series);
+    m_points.show("Точки от серията", panel.lastSeriesPoints ? std::to_string(*panel.lastSeriesPoints) : "");
     m_ready->setText(QString::fromStdString(m_f.Ready.Caption));
     if (m_ready->isHidden() == m_f.Ready.Visible)
         m_ready->setVisible(m_f.Ready.Visible);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "course/course_panel.h"
+#include "shell/captioned_label.h"
 #include "shell/main_window/main_window_intents.h"
 
 #include <QFrame>
@@ -8,7 +9,6 @@
 #include <string>
 
 class MainWindow;
-class QLabel;
 class QPushButton;
 
 // The course panel on the range view, right of the arm and below the plates: the command, the
@@ -25,16 +25,10 @@ public:
     static constexpr QRect place{596, 180, 184, 200};
 
 private:
-    struct Line {
-        QLabel* label = nullptr;
-        std::string shown;
-    };
-    void show(Line& line, const char* caption, const std::string& value);
-
     const MainWindow& m_f;
-    Line m_command;
-    Line m_timeLeft;
-    Line m_series;
-    Line m_points;
+    CaptionedLabel m_command;
+    CaptionedLabel m_timeLeft;
+    CaptionedLabel m_series;
+    CaptionedLabel m_points;
     QPushButton* m_ready = nullptr;
 };
