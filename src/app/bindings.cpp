@@ -10,6 +10,7 @@
 #include "motion/recoil.h"
 #include "motion/shot_sound.h"
 #include "scene/aim_tracking.h"
+#include "scene/frame.h"
 #include "shot/strelba.h"
 #include "state/simulator.h"
 #include "target/sight_settings.h"
@@ -30,31 +31,38 @@ void bindEvents(Simulator& s)
 
     s.f.Основа.onMouseMove = handler(Основа_MouseMove);
     s.f.Основа.onMouseDown = handler(Основа_MouseDown);
+    // A course turns its targets on its timer and at the shooter's clicks, and puts the range back
+    // when it ends: the range shows them at once, not at its next frame.
+    const auto turning = [&s](std::function<void()> step) {
+        return [&s, step] {
+            const bool courseRan = s.course.running;
+            step();
+            if (courseRan || s.course.running)
+                frame::showChosenBackground(s);
+        };
+    };
+
     // A course, where one runs, aims the shot at its target and then judges what it counts.
-    s.f.Основа.onClick = [&s] {
+    s.f.Основа.onClick = turning([&s] {
         aimAtCourseTarget(s);
         Основа_Click(s);
         countCourseShot(s);
-    };
-
+    });
     // The three exercise buttons end a course that runs, then do what they always do.
-    s.f.BAVNA.onClick = [&s] {
-        endCourse(s);
-        BAVNA_Click(s);
+    const auto endingCourse = [&s, turning](void (*click)(Simulator&)) {
+        return turning([&s, click] {
+            endCourse(s);
+            click(s);
+        });
     };
-    s.f.Barza.onClick = [&s] {
-        endCourse(s);
-        Barza_Click(s);
-    };
-    s.f.Restart.onClick = [&s] {
-        endCourse(s);
-        Restart_Click(s);
-    };
+    s.f.BAVNA.onClick = endingCourse(BAVNA_Click);
+    s.f.Barza.onClick = endingCourse(Barza_Click);
+    s.f.Restart.onClick = endingCourse(Restart_Click);
     s.f.Command1.onClick = handler(Command1_Click);
     s.f.Analysis.onClick = handler(Analysis_Click);
     s.f.i(11).onChange = handler(i11_Change);
     for (std::size_t item = 0; item < s.f.Discipline.items.size(); ++item)
-        s.f.Discipline.items[item].onClick = [&s, item] { Discipline_Click(s, item); };
+        s.f.Discipline.items[item].onClick = turning([&s, item] { Discipline_Click(s, item); });
     s.f.Ready.onClick = handler(Ready_Click);
 
     s.f.TimerB.onTimer = handler(TimerB_Timer);
@@ -62,7 +70,7 @@ void bindEvents(Simulator& s)
     s.f.otkat.onTimer = handler(otkat_Timer);
     s.f.otkat.idle = [&s] { return !recoilPending(s); };
     s.f.otkat1.onTimer = handler(otkat1_Timer);
-    s.f.CourseTimer.onTimer = handler(CourseTimer_Timer);
+    s.f.CourseTimer.onTimer = turning(handler(CourseTimer_Timer));
 
     s.proverka.onClick = handler(Form_Click);
     // The target window's controls are made anew at every load.

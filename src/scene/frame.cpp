@@ -4,6 +4,9 @@
 #include "forms/rounding.h"
 #include "state/simulator.h"
 
+#include <optional>
+#include <utility>
+
 namespace {
 
 // While a course runs, its targets stand facing or turned away on the plates of the course.
@@ -45,12 +48,25 @@ void frame::repaintBackground(Simulator& s)
     const PictureBox* chosen = chosenBackground(s);
     if (!chosen)
         return;
+    s.rangeViewDrawn = {chosen, std::nullopt};
     PictureBox& view = s.f.Основа;
     if (s.composition.restore(view, *chosen))
         return;
     view.PaintPicture(chosen->Picture(), 0, 0, view.ScaleWidth(), view.ScaleHeight(), 0, 0, view.ScaleWidth(),
                       view.ScaleHeight());
     s.composition.repainted(view, *chosen);
+}
+
+void frame::showChosenBackground(Simulator& s)
+{
+    const PictureBox* chosen = chosenBackground(s);
+    if (!chosen || chosen == s.rangeViewDrawn.background)
+        return;
+    const std::optional<std::pair<int, int>> arm = s.rangeViewDrawn.arm;
+    repaintBackground(s);
+    if (arm)
+        drawArm(s, static_cast<float>(arm->first), static_cast<float>(arm->second));
+    s.f.Основа.Refresh();
 }
 
 void frame::placeSights(Simulator& s, const SightPlacement& p, AimFrame drawnBy)
@@ -73,6 +89,7 @@ void frame::drawArm(Simulator& s, float ax, float ay)
     const int px = roundHalfEven(ax);
     const int py = roundHalfEven(ay);
     s.composition.draw(s.f.Основа, s.f.Фон, s.f.Бяло, s.f.Черно, px, py, w, h);
+    s.rangeViewDrawn.arm = {px, py};
 }
 
 void frame::show(Simulator& s)

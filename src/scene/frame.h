@@ -19,6 +19,9 @@ struct SightPlacement {
 // outside the table: the image then keeps what it held), or, while a course runs, the picture of
 // its targets facing or turned away.
 void repaintBackground(Simulator& s);
+// Shows at once the background that would now be chosen, where the view holds another, with the
+// arm where the frames last drew it: a course turns its targets between frames.
+void showChosenBackground(Simulator& s);
 // Sets Left, then Top, of mm1, mm3, mm2 and mmu, in that order, and logs the sights as the frame
 // leaves them for the shot analysis, as drawn by the routine `drawnBy`.
 void placeSights(Simulator& s, const SightPlacement& p, AimFrame drawnBy);

@@ -10,8 +10,16 @@
 #include "state/shot_log.h"
 #include "state/target_controls.h"
 
+#include <optional>
 #include <string>
 #include <utility>
+
+// What the frames last left in the range view: the background they painted it with, and where
+// they drew the arm since, if they did.
+struct RangeViewDrawn {
+    const PictureBox* background = nullptr;
+    std::optional<std::pair<int, int>> arm;
+};
 
 // The whole system without its screen: the two windows, the shared variables and the timers.
 // Every handler takes it and reads and writes what it needs; the shell feeds it events and time.
@@ -33,6 +41,7 @@ public:
     TargetWindow proverka;
     FormWindow analysisWindow;        // the shot analysis, shown in front by the button Analysis
     sprite::Composition composition;  // what the frames have left in the image of f.Основа
+    RangeViewDrawn rangeViewDrawn;
     ShotLog shotLog;                  // what the shot analysis reads
     CourseState course;               // the course of fire that runs, and the record of the last
 };

@@ -15,23 +15,25 @@ struct Scenery {
 
 class CourseScenery : public testing::TestWithParam<Scenery> {};
 
-// The frame shows the course's own pictures whatever targetPosition says, and, once the course
-// ends, the background the table chooses again.
-TEST_P(CourseScenery, TheFrameShowsTheCoursesTargetsTurnedAwayAndFacing)
+// The range shows the course's own pictures whatever targetPosition says, turning as the phases
+// change without waiting for a frame, with the arm where the last frame drew it; once the course
+// ends, the background it found.
+TEST_P(CourseScenery, TheRangeShowsTheTargetsTurnAtOnceAndTheBackgroundItFoundAfter)
 {
     Harness h;
-    choose(h, GetParam().course);
     frame::repaintBackground(h.s);
+    frame::drawArm(h.s, 300, 250);
+    const int found = h.backgroundAt(500, 300);
+
+    choose(h, GetParam().course);
     EXPECT_EQ(h.backgroundAt(500, 300), GetParam().away);
+    EXPECT_EQ(h.s.f.Основа.image().pixel(301, 250), armPixel(1, 0));
 
     toNextFacing(h);
-    frame::repaintBackground(h.s);
     EXPECT_EQ(h.backgroundAt(500, 300), GetParam().facing);
 
     choose(h, endOfCourse);
-    h.s.targetPosition = 4;
-    frame::repaintBackground(h.s);
-    EXPECT_EQ(h.backgroundAt(500, 300), bluePlate5);
+    EXPECT_EQ(h.backgroundAt(500, 300), found);
 }
 
 INSTANTIATE_TEST_SUITE_P(OneTargetAndFive, CourseScenery,
