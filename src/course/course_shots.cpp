@@ -70,6 +70,17 @@ void takeBackPoints(Simulator& s, int N)
     s.shotLog.rescored(0);
 }
 
+// What a shot's mark says on the target window: "П" for a sighter, and the target it hit, from 1,
+// where there are five.
+std::string markLabelOf(const Simulator& s, const CourseShot& shot)
+{
+    const CoursePlan& plan = planOf(s.course);
+    std::string label = plan.series.at(s.course.series).sighting ? "П" : "";
+    if (plan.targets == CourseTargets::FiveOnPlates1To5)
+        label += std::to_string(shot.target + 1);
+    return label;
+}
+
 }  // namespace
 
 void aimAtCourseTarget(Simulator& s)
@@ -99,8 +110,10 @@ void countCourseShot(Simulator& s)
     shot.verdict = verdictOf(s, series, shot);
     const int N = s.shotNumber;
     if (N <= seriesLength) {
-        const Control& mark = s.proverka.controls().dum(N);
+        TargetControls& window = s.proverka.controls();
+        const Control& mark = window.dum(N);
         shot.mark = MarkedShot{mark.Left, mark.Top, s.shotScore};
+        window.markLabel(N) = markLabelOf(s, shot);
         if (shot.verdict == ShotVerdict::Counted)
             shot.points = s.shotScore;
         else

@@ -4,6 +4,7 @@
 #include "forms/form.h"
 
 #include <array>
+#include <string>
 
 // The controls of the target window proverka, in its scale of millimetres, at their load state.
 // The face picture and the four arrows are design pictures that only the view draws.
@@ -12,6 +13,10 @@ struct TargetControls {
 
     Control& dum(int k) { return m_marks.at(k - 1); }  // dum(1) is dum, dum(2) .. dum(10) dum2 .. dum10
     const Control& dum(int k) const { return m_marks.at(k - 1); }
+    // What mark k says beside it in a course: the target it hit where there are five, and that it
+    // was a sighter. Empty outside a course.
+    std::string& markLabel(int k) { return m_markLabels.at(k - 1); }
+    const std::string& markLabel(int k) const { return m_markLabels.at(k - 1); }
 
     Control Shape1;
     Control Shape2;
@@ -31,6 +36,7 @@ struct TargetControls {
 
 private:
     std::array<Control, 10> m_marks;
+    std::array<std::string, 10> m_markLabels;
 };
 
 using TargetWindow = LazyForm<TargetControls>;

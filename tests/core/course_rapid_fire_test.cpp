@@ -49,6 +49,24 @@ TEST(RapidFireCourse, OneShotATargetCountsAndATargetLeftWithoutOneIsAMiss)
     EXPECT_EQ(coursePanel(h.s).lastSeriesPoints, 19);
 }
 
+TEST(RapidFireCourse, EachMarkSaysWhichTargetItHitAndASightersMarkSaysSo)
+{
+    Harness h;
+    choose(h, rapidFirePistol);
+    h.advanceBy(firstStart);
+    fire(h, 0, range::bullOnPlate2);
+    EXPECT_EQ(h.s.proverka.controls().markLabel(1), "П2");
+
+    toNextFacing(h);
+    fire(h, 0, range::bullOnPlate5);
+    EXPECT_EQ(h.s.proverka.controls().markLabel(1), "5");
+
+    choose(h, standardPistol);
+    toNextFacing(h);
+    fire(h);
+    EXPECT_EQ(h.s.proverka.controls().markLabel(1), "П");
+}
+
 TEST(RapidFireCourse, ASeriesStartedAboveTheReadyPositionIsMarked)
 {
     Harness h;
