@@ -97,6 +97,7 @@ private slots:
     void childrenStandAtTheirPixelPlaces();
     void aShotLoadsTheWindowHiddenAndCentredAndShowLaterShowsThatWindow();
     void marksAreDrawnWhereTheModelPutsThem();
+    void aMarksLabelStandsOnAWhiteTagBesideIt();
     void theDarkFrameRunsAlongTheEdges();
     void unloadRemovesTheWindowAndTheNextLoadIsFresh();
     void aClickWithEitherButtonOnTheFaceOrAMarkIsTheFormClick();
@@ -206,6 +207,29 @@ void TargetWindowTest::marksAreDrawnWhereTheModelPutsThem()
 
     rig.run([&] { rig.s.proverka.controls().dum(1).Visible = false; });
     QCOMPARE(rig.shownAt(centre), facePixel(centre));
+}
+
+// Up and right of a mark the label's tag shows white, which the face has nowhere near its centre.
+void TargetWindowTest::aMarksLabelStandsOnAWhiteTagBesideIt()
+{
+    TargetRig rig;
+    rig.run([&] {
+        rig.s.proverka.Show();
+        rig.s.proverka.controls().dum(1) = {range::markCentreLeft, range::markCentreTop, 1.99f, 1.99f, true};
+    });
+    const QPoint centre = pixelOf(range::faceCentreLeft, range::faceCentreTop);
+    const auto whiteAboveRight = [&] {
+        const QImage shown = rig.window()->grab().toImage();
+        int white = 0;
+        for (int y = centre.y() - 20; y < centre.y(); ++y)
+            for (int x = centre.x(); x < centre.x() + 20; ++x)
+                white += shown.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+        return white;
+    };
+    QCOMPARE(whiteAboveRight(), 0);
+
+    rig.run([&] { rig.s.proverka.controls().markLabel(1) = "П3"; });
+    QVERIFY(whiteAboveRight() > 20);
 }
 
 void TargetWindowTest::theDarkFrameRunsAlongTheEdges()

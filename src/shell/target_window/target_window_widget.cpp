@@ -8,6 +8,7 @@
 #include "state/target_controls.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -116,6 +117,8 @@ TargetWindowWidget::TargetWindowWidget(const std::string& caption, TargetWindowI
     QFont controlsFont = font();
     controlsFont.setPointSize(controlsPointSize);
     setFont(controlsFont);
+    m_labelFont = controlsFont;
+    m_labelFont.setBold(true);
 
     // Each text box beside a bar is read under the bar's name.
     const QString windage = QStringLiteral("Странична поправка"), elevation = QStringLiteral("Поправка по височина");
@@ -157,8 +160,11 @@ void TargetWindowWidget::addBar(std::size_t n, const char* name, const QString& 
 TargetWindowWidget::Drawn TargetWindowWidget::drawnShapes(const TargetControls& c)
 {
     Drawn d;
-    for (int k = 1; k <= 10; ++k)
+    for (int k = 1; k <= 10; ++k) {
         d.circles.at(static_cast<std::size_t>(k - 1)) = exactPixels(c.dum(k));
+        if (c.dum(k).Visible)
+            d.labels.at(static_cast<std::size_t>(k - 1)) = QString::fromStdString(c.markLabel(k));
+    }
     d.circles.back() = exactPixels(c.Shape1);
     d.frame = c.Shape2.Visible ? QRectF(pixelRect(c.Shape2, millimetresPerPixel)) : QRectF();
     return d;
@@ -210,6 +216,29 @@ void TargetWindowWidget::paintEvent(QPaintEvent* event)
     for (const QRectF& circle : m_drawn.circles)
         if (!circle.isNull())
             painter.drawEllipse(circle);
+    drawLabels(painter);
+}
+
+// Each label on a white tag up and right of its mark, readable on the black of the bull as on the
+// white of the rings.
+void TargetWindowWidget::drawLabels(QPainter& painter) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(m_labelFont);
+    const QFontMetrics metrics(m_labelFont);
+    for (std::size_t k = 0; k < m_drawn.labels.size(); ++k) {
+        const QString& label = m_drawn.labels.at(k);
+        if (label.isEmpty())
+            continue;
+        const QPointF corner = m_drawn.circles.at(k).topRight();
+        const QRect text = metrics.boundingRect(label);
+        const QRect tag(static_cast<int>(corner.x()), static_cast<int>(corner.y()) - text.height() - 1,
+                        text.width() + 4, text.height() + 2);
+        painter.setPen(markColour);
+        painter.setBrush(Qt::white);
+        painter.drawRect(tag.adjusted(0, 0, -1, -1));
+        painter.drawText(tag, Qt::AlignCenter, label);
+    }
 }
 
 void TargetWindowWidget::mousePressEvent(QMouseEvent* event)

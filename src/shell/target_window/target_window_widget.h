@@ -2,8 +2,10 @@
 
 #include "shell/target_window/target_window_intents.h"
 
+#include <QFont>
 #include <QImage>
 #include <QRectF>
+#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -11,6 +13,7 @@
 #include <string>
 
 class QLabel;
+class QPainter;
 class QLineEdit;
 class QScrollBar;
 class ScrollBar;
@@ -45,10 +48,12 @@ private:
         QScrollBar* widget;
         ScrollBar TargetControls::*bar;
     };
-    // The shapes drawn into the background: the ten marks and Shape1, then the frame Shape2.
+    // The shapes drawn into the background: the ten marks and Shape1, the frame Shape2, and what
+    // each mark says beside it.
     struct Drawn {
         std::array<QRectF, 11> circles{};
         QRectF frame;
+        std::array<QString, 10> labels{};
         bool operator==(const Drawn&) const = default;
     };
 
@@ -56,9 +61,11 @@ private:
     void addBar(std::size_t n, const char* name, const QString& spokenName, Qt::Orientation orientation,
                 ScrollBar TargetControls::*bar);
     static Drawn drawnShapes(const TargetControls& c);
+    void drawLabels(QPainter& painter) const;
 
     TargetWindowIntents m_intents;
     QImage m_face;
+    QFont m_labelFont;
     std::array<Edit, 3> m_edits{};
     std::array<Bar, 2> m_bars{};
     std::array<QLabel*, 4> m_arrows{};
