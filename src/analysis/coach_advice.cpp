@@ -45,6 +45,10 @@ std::string coachAdvice(const CoachFigures& f)
                oneDecimal(f.meanHoldPoint.x) + " мм, Y " + oneDecimal(f.meanHoldPoint.y) + " мм, с разсейване " +
                oneDecimal(f.holdSpread) +
                " мм. Дръжте мерника точно под средата на кръга и го задържайте там до изстрела.";
+    if (lost.alignment == most && f.lateAlignmentLoss > 0)
+        return "Мушката е отнела " + points(lost.alignment) + ", " + wholeNumber(f.lateAlignmentLoss) +
+               " от тях в изстрели в последната четвърт от времето на серията, когато люлеенето вече е отместило "
+               "мушката. Натискайте по-рано: до половин секунда след последното помръдване.";
     if (lost.alignment == most)
         return "Мушката е отнела " + points(lost.alignment) + ": при изстрела е стояла средно на " +
                oneDecimal(f.meanBladeOffset) +

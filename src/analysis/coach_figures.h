@@ -21,5 +21,6 @@ struct CoachFigures {
     double holdSpread = 0;       // mm, the mean distance of the hold parts from their mean
     double meanBladeOffset = 0;  // range-view pixels, from the level blade centred in the notch
     SuggestedSettings suggested;
+    int lateAlignmentLoss = 0;  // of lost.alignment, what the shots late in a course's series time cost
 };
 CoachFigures coachFigures(const std::vector<LoggedShot>& shots);

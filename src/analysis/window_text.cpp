@@ -3,6 +3,7 @@
 #include "analysis/coach_advice.h"
 #include "analysis/coach_figures.h"
 #include "analysis/figure_text.h"
+#include "analysis/late_shots.h"
 #include "analysis/sight_picture.h"
 #include "forms/rounding.h"
 
@@ -53,7 +54,7 @@ void describeCoach(SeriesText& text, const CoachFigures& f)
 
 }  // namespace
 
-SeriesText seriesText(const ShotLog& log)
+SeriesText seriesText(const ShotLog& log, const CourseState& course)
 {
     SeriesText text;
     const std::vector<LoggedShot>& series = log.series();
@@ -75,7 +76,9 @@ SeriesText seriesText(const ShotLog& log)
         text.suggested.value =
             "странична " + wholeNumber(suggested.windage) + ", по височина " + wholeNumber(suggested.elevation);
     }
-    describeCoach(text, coachFigures(series));
+    CoachFigures coach = coachFigures(series);
+    coach.lateAlignmentLoss = lateAlignmentLoss(series, course);
+    describeCoach(text, coach);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/course_state.h"
 #include "state/shot_log.h"
 
 #include <array>
@@ -44,7 +45,7 @@ struct FigureText {
 };
 
 // The series in the log: its shots' rows, the ended series' rows, the latest first, and the
-// series' figures and the coach's.
+// series' figures and the coach's, who reads the shots' times where a course timed them.
 struct SeriesText {
     std::vector<std::vector<std::string>> shots;    // cells in the order of shotColumns
     std::vector<std::vector<std::string>> earlier;  // cells in the order of earlierColumns
@@ -62,7 +63,7 @@ struct SeriesText {
     FigureText meanExpected{"Средно очаквани точки 1 s", {}};
     FigureText advice{"Съвет", {}};
 };
-SeriesText seriesText(const ShotLog& log);
+SeriesText seriesText(const ShotLog& log, const CourseState& course);
 
 // The chosen shot's landing point and its three parts, in mm; empty without a shot.
 struct ChosenShotText {

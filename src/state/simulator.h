@@ -41,7 +41,7 @@ public:
     TargetWindow proverka;
     FormWindow analysisWindow;        // the shot analysis, shown in front by the button Analysis
     sprite::Composition composition;  // what the frames have left in the image of f.Основа
-    RangeViewDrawn rangeViewDrawn;
+    RangeViewDrawn rangeViewDrawn;    // and the background and the arm they last drew there
     ShotLog shotLog;                  // what the shot analysis reads
     CourseState course;               // the course of fire that runs, and the record of the last
 };

@@ -1,5 +1,6 @@
 #include "analysis/coach_advice.h"
 #include "analysis/coach_figures.h"
+#include "analysis/late_shots.h"
 #include "sights_on_bull.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,23 @@ TEST(CoachFigures, TotalsOfTheLostPointsAndMeansOverTheSeries)
     EXPECT_NEAR(f.meanHold->traceLast200ms, 0, 1e-3);
     EXPECT_DOUBLE_EQ(f.meanHold->tenPercent, (50 + 100) / 2.0);
     EXPECT_DOUBLE_EQ(f.meanHold->expectedPoints, (9.5 + 10) / 2);
+}
+
+// In rapid fire's 8 s sighting series the last quarter begins after 6000 ms from the signal.
+TEST(CoachFigures, TheLateAlignmentLossCountsTheCountedShotsPastThreeQuartersOfTheSeriesTime)
+{
+    // The blade 0.3 px right costs each shot a point.
+    std::vector<LoggedShot> series{shot(0, 0.3f, 9, 0, {}), shot(0, 0.3f, 9, 0, {}), shot(0, 0.3f, 9, 0, {})};
+    series[1].time = 3100;
+    series[2].time = 3200;
+    CourseState course;
+    course.course = 3;
+    course.record.push_back({.shots = {
+                                 {.time = 3000, .sinceSignal = 6000},
+                                 {.time = 3100, .sinceSignal = 6001},
+                                 {.time = 3200, .sinceSignal = 7000, .verdict = ShotVerdict::Extra},
+                             }});
+    EXPECT_EQ(lateAlignmentLoss(series, course), 1);
 }
 
 bool says(const std::string& advice, const std::string& words)
@@ -110,6 +128,14 @@ TEST(CoachAdvice, TheAlignmentWithTheBladesMeanOffsetInPixels)
 {
     const std::string advice = coachAdvice(lostToFaults(1, 2, 2));
     EXPECT_TRUE(says(advice, "Мушката е отнела 2 точки: при изстрела е стояла средно на 0,8 пиксела")) << advice;
+}
+
+TEST(CoachAdvice, AnAlignmentLostLateInACoursesSeriesTimeSaysSo)
+{
+    CoachFigures f = lostToFaults(1, 2, 2);
+    f.lateAlignmentLoss = 1;
+    const std::string advice = coachAdvice(f);
+    EXPECT_TRUE(says(advice, "Мушката е отнела 2 точки, 1 от тях в изстрели в последната четвърт")) << advice;
 }
 
 TEST(CoachAdvice, TheSettingsWithThoseThatCentreTheGroup)

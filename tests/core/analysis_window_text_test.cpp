@@ -8,7 +8,7 @@ namespace {
 
 TEST(AnalysisText, AnEmptySeriesShowsItsNoughtsAndLeavesTheRestBlank)
 {
-    const SeriesText text = seriesText(ShotLog{});
+    const SeriesText text = seriesText(ShotLog{}, CourseState{});
     EXPECT_TRUE(text.shots.empty());
     EXPECT_TRUE(text.earlier.empty());
     EXPECT_EQ(text.points.value, "0");
@@ -27,7 +27,7 @@ TEST(AnalysisText, AShotsRowAndItsLandingPointTakenApart)
     ASSERT_EQ(log.series().size(), 1u);
     // 10 mm out: inside the 8-ring's edge (13.3) by 3.3 of its 7.3 mm, 8,4; the hold cost the two
     // points of a shot that the blade and the settings alone would have put in the centre.
-    const SeriesText text = seriesText(log);
+    const SeriesText text = seriesText(log, CourseState{});
     EXPECT_EQ(text.shots.at(0), (std::vector<std::string>{"1", "8", "8,4", "2", "0", "0", "", "", "", ""}))
         << "no frame of aim, no hold figures";
     const ChosenShotText parts = chosenShotText(&log.series().at(0));
@@ -45,7 +45,7 @@ TEST(AnalysisText, AHoldShorterThanASecondSaysHowLongItWas)
     log.scored(3000, sightsOnBull(2), Control{.Left = range::markCentreLeft + 10, .Top = range::markCentreTop}, 8);
     log.aimed(3500, sightsOnBull(2), AimFrame::Tracking);
     log.scored(4500, sightsOnBull(2), Control{.Left = range::markCentreLeft + 10, .Top = range::markCentreTop}, 8);
-    const SeriesText text = seriesText(log);
+    const SeriesText text = seriesText(log, CourseState{});
     EXPECT_EQ(text.shots.at(0).at(6), "0,0 за 0,4 s");
     EXPECT_EQ(text.shots.at(1).at(6), "0,0") << "a whole second: no time said";
     EXPECT_EQ(text.shots.at(1).at(8), "0") << "an 8 all the time";
@@ -61,7 +61,7 @@ TEST(AnalysisText, EarlierSeriesComeLatestFirst)
     log.scored(2000, sightsOnBull(), mark, 10);
     log.scored(3000, sightsOnBull(), mark, 10);
     log.seriesEnded();
-    const SeriesText text = seriesText(log);
+    const SeriesText text = seriesText(log, CourseState{});
     ASSERT_EQ(text.earlier.size(), 2u);
     EXPECT_EQ(text.earlier[0], (std::vector<std::string>{"2", "20", "21,8", "0,0"}));
     EXPECT_EQ(text.earlier[1].at(0), "1");

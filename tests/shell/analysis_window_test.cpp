@@ -131,7 +131,7 @@ void AnalysisWindowTest::theCoachsFiguresAreReadUnderTheirCaptions()
     rig.fireAimedShot(3);  // after a sway tick, at the frame of a move
 
     QTableWidget& shots = rig.table("shots");
-    const std::vector<std::string> fourth = seriesText(rig.h.s.shotLog).shots.at(3);
+    const std::vector<std::string> fourth = seriesText(rig.h.s.shotLog, rig.h.s.course).shots.at(3);
     QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(&shots)->tableInterface();
     QVERIFY(table);
     for (int column = 1; column < shots.columnCount(); ++column) {

@@ -79,7 +79,7 @@ void AnalysisWindowHost::showSeries()
 {
     stopReplay();
     const std::vector<LoggedShot>& series = m_log.series();
-    const SeriesText text = seriesText(m_log);
+    const SeriesText text = seriesText(m_log, m_course);
     m_widget->play->setEnabled(!series.empty());
     showRows(*m_widget->shots, text.shots);
     showRows(*m_widget->earlier, text.earlier);

@@ -8,8 +8,8 @@
 #include "state/target_controls.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QFont>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
