@@ -21,8 +21,10 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -220,20 +222,27 @@ void TargetWindowWidget::paintEvent(QPaintEvent* event)
 }
 
 // Each label on a white tag up and right of its mark, readable on the black of the bull as on the
-// white of the rings.
+// white of the rings; a tag that would cover an earlier one goes up above it.
 void TargetWindowWidget::drawLabels(QPainter& painter) const
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(m_labelFont);
     const QFontMetrics metrics(m_labelFont);
+    std::vector<QRect> placed;
     for (std::size_t k = 0; k < m_drawn.labels.size(); ++k) {
         const QString& label = m_drawn.labels.at(k);
         if (label.isEmpty())
             continue;
         const QPointF corner = m_drawn.circles.at(k).topRight();
-        const QRect text = metrics.boundingRect(label);
-        const QRect tag(static_cast<int>(corner.x()), static_cast<int>(corner.y()) - text.height() - 1,
-                        text.width() + 4, text.height() + 2);
+        const QSize text = metrics.boundingRect(label).size();
+        QRect tag(static_cast<int>(corner.x()), static_cast<int>(corner.y()) - text.height() - 1, text.width() + 4,
+                  text.height() + 2);
+        const auto coveredTag = [&] {
+            return std::ranges::find_if(placed, [&](const QRect& r) { return r.intersects(tag); });
+        };
+        for (auto earlier = coveredTag(); earlier != placed.end(); earlier = coveredTag())
+            tag.moveBottom(earlier->top() - 1);
+        placed.push_back(tag);
         painter.setPen(markColour);
         painter.setBrush(Qt::white);
         painter.drawRect(tag.adjusted(0, 0, -1, -1));
