@@ -20,6 +20,7 @@ private slots:
     void theMenuListsTheModelsItemsInOrderUnderAnalysis();
     void anItemIsChosenWithTheArrowKeysAndEnter();
     void thePanelShowsTheCourseWithItsSpokenCaptions();
+    void everyCommandShowsWholeInTheLargestLettersThatFit();
     void theLampTheCourseLightsShinesAndNothingShowsWithoutACourse();
 };
 
@@ -111,6 +112,30 @@ void CourseControlsTest::thePanelShowsTheCourseWithItsSpokenCaptions()
     QVERIFY(panel.geometry().top() > 140);
     QVERIFY(panel.geometry().left() > 509 + 60);
     QVERIFY(panel.geometry().right() < 790 && panel.geometry().bottom() < 540);
+}
+
+void CourseControlsTest::everyCommandShowsWholeInTheLargestLettersThatFit()
+{
+    ViewRig rig;
+    bindEvents(rig.s);
+    startCourse(rig.s, 3);
+    rig.view.sync();
+    const auto& command = childNamed<QLabel>(rig.view, QStringLiteral("courseCommand"));
+    const auto shownWhole = [&command] {
+        return QFontMetrics(command.font()).horizontalAdvance(command.text()) <= command.contentsRect().width();
+    };
+    QCOMPARE(command.text(), QStringLiteral("ЗАРЕДИ"));
+    QVERIFY(shownWhole());
+    QCOMPARE(command.font().pointSizeF(), 20.0);
+
+    QTest::mouseClick(&childNamed<QPushButton>(rig.view, QStringLiteral("Ready")), Qt::LeftButton);
+    QCOMPARE(command.text(), QStringLiteral("ВНИМАНИЕ"));
+    QVERIFY(shownWhole());
+    QVERIFY(command.font().pointSizeF() < 20.0);
+
+    runTo(rig, 7'000);  // the start, from the attention at 0: its five letters are as big as the load's
+    QCOMPARE(command.text(), QStringLiteral("СТАРТ"));
+    QCOMPARE(command.font().pointSizeF(), 20.0);
 }
 
 void CourseControlsTest::theLampTheCourseLightsShinesAndNothingShowsWithoutACourse()
