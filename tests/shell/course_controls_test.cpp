@@ -22,6 +22,7 @@ private slots:
     void thePanelShowsTheCourseWithItsSpokenCaptions();
     void everyCommandShowsWholeInTheLargestLettersThatFit();
     void theLampTheCourseLightsShinesAndNothingShowsWithoutACourse();
+    void theLightsAreReadAsTheyShowFromTheLoadOn();
 };
 
 namespace {
@@ -160,6 +161,20 @@ void CourseControlsTest::theLampTheCourseLightsShinesAndNothingShowsWithoutACour
     const QImage green = lamps.grab().toImage();
     QCOMPARE(green.pixelColor(redCentre), QColor(70, 20, 20));
     QCOMPARE(green.pixelColor(greenCentre), QColor(32, 230, 64));
+}
+
+void CourseControlsTest::theLightsAreReadAsTheyShowFromTheLoadOn()
+{
+    ViewRig rig;
+    bindEvents(rig.s);
+    const QWidget& lamps = childNamed(rig.view, QStringLiteral("courseLamps"));
+    startCourse(rig.s, 2);
+    runTo(rig, 100);
+    QCOMPARE(lamps.accessibleName(), QStringLiteral("Светлините са угасени"));
+    runTo(rig, 60'000);
+    QCOMPARE(lamps.accessibleName(), QStringLiteral("Червена светлина"));
+    runTo(rig, 67'000);
+    QCOMPARE(lamps.accessibleName(), QStringLiteral("Зелена светлина"));
 }
 
 QTEST_MAIN(CourseControlsTest)
