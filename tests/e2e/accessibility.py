@@ -4,9 +4,11 @@
     accessibility.py press PID NAME   press the push button named NAME, as a screen reader does
 
 The tree comes one object to a line, fields separated by tabs: depth below the application, role,
-name, and for an object with the Text interface its text. A role is named by its constant, such as
-push_button for ROLE_PUSH_BUTTON: the names the bus gives roles change between its versions. Both commands wait up to 10 seconds for
-the program to appear on the bus. Run it with /usr/bin/python3, which has the pyatspi bindings.
+name, and for an object with the Text interface its text. It holds what shows on the screen, as a
+screen reader reads it: a hidden object, and all it holds, is left out. A role is named by its
+constant, such as push_button for ROLE_PUSH_BUTTON: the names the bus gives roles change between its
+versions. Both commands wait up to 10 seconds for the program to appear on the bus. Run it with
+/usr/bin/python3, which has the pyatspi bindings.
 """
 
 import sys
@@ -37,7 +39,7 @@ def objects(node, depth=0):
     yield depth, node
     for n in range(node.childCount):
         child = node.getChildAtIndex(n)
-        if child is not None:
+        if child is not None and child.getState().contains(pyatspi.STATE_SHOWING):
             yield from objects(child, depth + 1)
 
 

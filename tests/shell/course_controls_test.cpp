@@ -20,7 +20,9 @@ private slots:
     void theMenuListsTheModelsItemsInOrderUnderAnalysis();
     void anItemIsChosenWithTheArrowKeysAndEnter();
     void thePanelShowsTheCourseWithItsSpokenCaptions();
+    void everyCommandShowsWholeInTheLargestLettersThatFit();
     void theLampTheCourseLightsShinesAndNothingShowsWithoutACourse();
+    void theLightsAreReadAsTheyShowFromTheLoadOn();
 };
 
 namespace {
@@ -113,6 +115,30 @@ void CourseControlsTest::thePanelShowsTheCourseWithItsSpokenCaptions()
     QVERIFY(panel.geometry().right() < 790 && panel.geometry().bottom() < 540);
 }
 
+void CourseControlsTest::everyCommandShowsWholeInTheLargestLettersThatFit()
+{
+    ViewRig rig;
+    bindEvents(rig.s);
+    startCourse(rig.s, 3);
+    rig.view.sync();
+    const auto& command = childNamed<QLabel>(rig.view, QStringLiteral("courseCommand"));
+    const auto shownWhole = [&command] {
+        return QFontMetrics(command.font()).horizontalAdvance(command.text()) <= command.contentsRect().width();
+    };
+    QCOMPARE(command.text(), QStringLiteral("ЗАРЕДИ"));
+    QVERIFY(shownWhole());
+    QCOMPARE(command.font().pointSizeF(), 20.0);
+
+    QTest::mouseClick(&childNamed<QPushButton>(rig.view, QStringLiteral("Ready")), Qt::LeftButton);
+    QCOMPARE(command.text(), QStringLiteral("ВНИМАНИЕ"));
+    QVERIFY(shownWhole());
+    QVERIFY(command.font().pointSizeF() < 20.0);
+
+    runTo(rig, 7'000);  // the start, from the attention at 0: its five letters are as big as the load's
+    QCOMPARE(command.text(), QStringLiteral("СТАРТ"));
+    QCOMPARE(command.font().pointSizeF(), 20.0);
+}
+
 void CourseControlsTest::theLampTheCourseLightsShinesAndNothingShowsWithoutACourse()
 {
     ViewRig rig;
@@ -135,6 +161,20 @@ void CourseControlsTest::theLampTheCourseLightsShinesAndNothingShowsWithoutACour
     const QImage green = lamps.grab().toImage();
     QCOMPARE(green.pixelColor(redCentre), QColor(70, 20, 20));
     QCOMPARE(green.pixelColor(greenCentre), QColor(32, 230, 64));
+}
+
+void CourseControlsTest::theLightsAreReadAsTheyShowFromTheLoadOn()
+{
+    ViewRig rig;
+    bindEvents(rig.s);
+    const QWidget& lamps = childNamed(rig.view, QStringLiteral("courseLamps"));
+    startCourse(rig.s, 2);
+    runTo(rig, 100);
+    QCOMPARE(lamps.accessibleName(), QStringLiteral("Светлините са угасени"));
+    runTo(rig, 60'000);
+    QCOMPARE(lamps.accessibleName(), QStringLiteral("Червена светлина"));
+    runTo(rig, 67'000);
+    QCOMPARE(lamps.accessibleName(), QStringLiteral("Зелена светлина"));
 }
 
 QTEST_MAIN(CourseControlsTest)

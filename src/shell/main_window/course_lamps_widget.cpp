@@ -9,6 +9,13 @@ constexpr QColor darkRed{70, 20, 20};
 constexpr QColor litGreen{32, 230, 64};
 constexpr QColor darkGreen{20, 60, 25};
 
+QString spokenName(Lamp lit)
+{
+    return lit == Lamp::Red     ? QStringLiteral("Червена светлина")
+           : lit == Lamp::Green ? QStringLiteral("Зелена светлина")
+                                : QStringLiteral("Светлините са угасени");
+}
+
 }  // namespace
 
 CourseLampsWidget::CourseLampsWidget(QWidget* parent) : QWidget(parent)
@@ -16,6 +23,7 @@ CourseLampsWidget::CourseLampsWidget(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("courseLamps"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(place);
+    setAccessibleName(spokenName(m_lit));
     hide();
 }
 
@@ -26,9 +34,7 @@ void CourseLampsWidget::sync(bool running, Lamp lamp)
     if (lamp == m_lit)
         return;
     m_lit = lamp;
-    setAccessibleName(lamp == Lamp::Red     ? QStringLiteral("Червена светлина")
-                      : lamp == Lamp::Green ? QStringLiteral("Зелена светлина")
-                                            : QStringLiteral("Светлините са угасени"));
+    setAccessibleName(spokenName(lamp));
     update();
 }
 

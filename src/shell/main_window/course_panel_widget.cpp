@@ -4,6 +4,7 @@
 #include "state/main_window.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,6 +12,8 @@
 #include <utility>
 
 namespace {
+
+constexpr int commandPointSize = 20;
 
 QLabel* line(QWidget* panel, QVBoxLayout& layout, const char* name, int pointSize)
 {
@@ -36,7 +39,7 @@ CoursePanelWidget::CoursePanelWidget(const MainWindow& f, ControlIntents control
     setAutoFillBackground(true);
     setGeometry(place);
     auto* layout = new QVBoxLayout(this);
-    m_command.value = line(this, *layout, "courseCommand", 20);
+    m_command.value = line(this, *layout, "courseCommand", commandPointSize);
     m_timeLeft.value = line(this, *layout, "courseTimeLeft", 20);
     m_series.value = line(this, *layout, "courseSeries", 11);
     m_points.value = line(this, *layout, "coursePoints", 11);
@@ -55,11 +58,26 @@ void CoursePanelWidget::sync(const CoursePanel& panel)
         setVisible(running);
     if (!running)
         return;
+    const QString commandBefore = m_command.value->text();
     m_command.show("Команда", panel.command);
+    if (m_command.value->text() != commandBefore)
+        fitCommand();
     m_timeLeft.show("Оставащо време", secondsLeftText(panel.timeLeft));
     m_series.show("Серия", panel.series);
     m_points.show("Точки от серията", panel.lastSeriesPoints ? std::to_string(*panel.lastSeriesPoints) : "");
     m_ready->setText(QString::fromStdString(m_f.Ready.Caption));
     if (m_ready->isHidden() == m_f.Ready.Visible)
         m_ready->setVisible(m_f.Ready.Visible);
+}
+
+void CoursePanelWidget::fitCommand()
+{
+    QLabel& label = *m_command.value;
+    const QMargins margins = layout()->contentsMargins();
+    const qreal room = contentsRect().width() - margins.left() - margins.right();
+    QFont font = label.font();
+    font.setPointSizeF(commandPointSize);
+    while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(label.text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label.setFont(font);
 }

@@ -25,6 +25,9 @@ public:
     static constexpr QRect place{596, 180, 184, 200};
 
 private:
+    // The command in letters as big as the panel's width lets it show whole, at most 20 points.
+    void fitCommand();
+
     const MainWindow& m_f;
     CaptionedLabel m_command;
     CaptionedLabel m_timeLeft;
