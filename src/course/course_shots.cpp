@@ -90,8 +90,10 @@ void aimAtCourseTarget(Simulator& s)
         return;
     const std::span<const range::BullPlace> bulls = bullsOf(planOf(s.course).targets);
     s.course.target = nearestTarget(s, bulls);
-    s.f.mi.Left = bulls[static_cast<std::size_t>(s.course.target)].Left;
-    s.f.mi.Top = bulls[static_cast<std::size_t>(s.course.target)].Top;
+    const range::BullPlace& bull = bulls[static_cast<std::size_t>(s.course.target)];
+    s.f.mi.Left = bull.Left;
+    s.f.mi.Top = bull.Top;
+    s.shotLog.movedBull(bull.Left, bull.Top);
 }
 
 void countCourseShot(Simulator& s)

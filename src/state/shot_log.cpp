@@ -54,6 +54,14 @@ void ShotLog::scored(Millis time, const SightReading& sights, const Control& mar
     ++m_revision;
 }
 
+void ShotLog::movedBull(float miLeft, float miTop)
+{
+    for (AimSample& sample : m_aim) {
+        sample.sights.miLeft = miLeft;
+        sample.sights.miTop = miTop;
+    }
+}
+
 void ShotLog::rescored(int points)
 {
     if (m_series.empty())

@@ -65,6 +65,9 @@ public:
 
     void aimed(Millis time, const SightReading& sights, AimFrame drawnBy);
     void scored(Millis time, const SightReading& sights, const Control& mark, int points);
+    // The frames kept read the bull marker at (miLeft, miTop), where a course has just moved it to
+    // score the coming shot on the target nearest its aim: its hold is measured on that target.
+    void movedBull(float miLeft, float miTop);
     // The last scored shot counts `points` after all, as a course judges it.
     void rescored(int points);
     void seriesEnded();

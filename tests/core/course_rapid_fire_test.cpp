@@ -1,3 +1,4 @@
+#include "analysis/hold_figures.h"
 #include "course_driving.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,25 @@ TEST(RapidFireCourse, AShotIsScoredOnTheTargetTheSightsAreNearest)
     EXPECT_EQ(h.s.f.mi.Left, range::bullOnPlate4.Left);
     EXPECT_EQ(lastSeries(h).shots.at(0).target, 3);
     EXPECT_EQ(h.s.f.i(1).text(), "8");
+}
+
+// The pointer 44.467 px left of a bull and 28 below its top holds a ten; 5 px higher for the
+// second shot, for its drop.
+TEST(RapidFireCourse, AShotsHoldIsMeasuredOnTheTargetItIsScoredOn)
+{
+    Harness h;
+    choose(h, rapidFirePistol);
+    h.advanceBy(firstStart);
+    h.move(range::bullOnPlate5.Left - 44.467f, range::bullOnPlate5.Top + 28);
+    h.click();
+    h.advanceBy(300);
+    h.move(range::bullOnPlate1.Left - 44.467f, range::bullOnPlate1.Top + 23);
+    h.advanceBy(300);
+    h.click();
+
+    const LoggedShot& onPlate1 = h.s.shotLog.series().at(1);
+    ASSERT_EQ(onPlate1.mark.points, 10);
+    EXPECT_DOUBLE_EQ(holdFigures(onPlate1)->expectedPoints, 10);
 }
 
 TEST(RapidFireCourse, OneShotATargetCountsAndATargetLeftWithoutOneIsAMiss)
