@@ -120,6 +120,9 @@ void countCourseShot(Simulator& s)
             shot.points = s.shotScore;
         else
             takeBackPoints(s, N);
+    } else if (shot.verdict == ShotVerdict::Counted) {
+        // Past the score column's tenth box, after shots out of time: scored without a mark.
+        shot.points = landingPoints(s);
     }
     series.shots.push_back(shot);
     const auto shotsInTime = std::ranges::count_if(series.shots, [](const CourseShot& x) { return inTime(x.verdict); });

@@ -9,12 +9,18 @@
 
 namespace {
 
+// Where the last shot's mark stands on the target window: its corner, from the landing point.
+void placeMark(const Simulator& s, Control& mark)
+{
+    mark.Left = range::markCentreLeft - s.hitX;
+    mark.Top = static_cast<float>(s.hitY + double{range::markCentreTop});
+}
+
 // Marks shot N of the series on the target window, scores it and shows its points.
 void markAndScore(Simulator& s, int N, const SightReading& read)
 {
     Control& mark = s.proverka.controls().dum(N);
-    mark.Left = range::markCentreLeft - s.hitX;
-    mark.Top = static_cast<float>(s.hitY + double{range::markCentreTop});
+    placeMark(s, mark);
     mark.Visible = true;
     otklonenie(s, mark);
     s.shotLog.scored(s.timers.now(), read, mark, s.shotScore);
@@ -26,6 +32,13 @@ void markAndScore(Simulator& s, int N, const SightReading& read)
 }
 
 }  // namespace
+
+int landingPoints(const Simulator& s)
+{
+    Control mark;
+    placeMark(s, mark);
+    return ringPoints(markDistance(mark.Left, mark.Top));
+}
 
 void Основа_Click(Simulator& s)
 {

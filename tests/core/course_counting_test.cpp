@@ -1,3 +1,4 @@
+#include "course/course_shots.h"
 #include "course_driving.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,21 @@ TEST(CourseCounting, OnlyTheFirstFiveShotsInTimeCount)
     EXPECT_EQ(h.s.shotLog.series().at(4).mark.points, 6);
     EXPECT_EQ(h.s.shotLog.series().at(5).mark.points, 0);
     EXPECT_EQ(command(h), "СТАРТ");
+}
+
+TEST(CourseCounting, AShotPastTheTenthBoxAfterShotsOutOfTimeIsScoredFromItsLanding)
+{
+    Harness h;
+    choose(h, precisionPistol);
+    h.advanceBy(60'000);
+    for (int shot = 0; shot < 10; ++shot)
+        fire(h);
+    toNextPhase(h);
+    ASSERT_EQ(command(h), "СТАРТ");
+    fire(h, 2);
+
+    EXPECT_EQ(lastSeries(h).shots.at(10).points, 8);
+    EXPECT_EQ(countedPoints(lastSeries(h)), 8);
 }
 
 TEST(CourseCounting, APrecisionSeriesStopsOnItsFifthShot)
