@@ -211,10 +211,14 @@ void Ready_Click(Simulator& s)
     restartTimerPeriod(s);
 }
 
+// The menu's last item ends the course; the results come up where a series of it has stopped.
 void Discipline_Click(Simulator& s, std::size_t item)
 {
-    if (item < courses().size())
+    if (item < courses().size()) {
         startCourse(s, item);
-    else
-        endCourse(s);
+        return;
+    }
+    endCourse(s);
+    if (std::ranges::any_of(s.course.record, &CourseSeries::stopped))
+        s.analysisWindow.Show();
 }

@@ -54,6 +54,20 @@ TEST(CourseMenu, TheEndLeavesTheRangeAsTheFirstCourseFoundIt)
     EXPECT_EQ(listedItems(h).size(), 4u);
 }
 
+TEST(CourseMenu, TheEndShowsTheResultsOnceASeriesHasStopped)
+{
+    Harness h;
+    choose(h, precisionPistol);
+    choose(h, endOfCourse);
+    EXPECT_NE(h.s.analysisWindow.state(), WindowState::Shown);
+
+    choose(h, precisionPistol);
+    while (command(h) != "СТОП")
+        toNextPhase(h);
+    choose(h, endOfCourse);
+    EXPECT_EQ(h.s.analysisWindow.state(), WindowState::Shown);
+}
+
 class ExerciseButtonDuringACourse : public testing::TestWithParam<ExerciseButton> {};
 
 TEST_P(ExerciseButtonDuringACourse, EndsTheCourseThenDoesItsOwnWork)
