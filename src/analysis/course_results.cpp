@@ -36,7 +36,6 @@ CourseSeriesResult seriesResult(const SeriesPlan& plan, const CourseSeries& seri
         CourseShotResult r;
         r.sinceSignal = shot.sinceSignal;
         r.points = shot.points;
-        r.target = shot.target;
         if (before)
             r.split = shot.time - *before;
         before = shot.time;

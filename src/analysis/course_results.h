@@ -21,7 +21,6 @@ struct CourseShotResult {
     std::optional<Millis> split;        // from the series' shot before; none for its first
     int points = 0;
     double decimal = 0;
-    int target = 0;         // of the course's targets, from 0
     const char* mark = "";  // empty for a shot that counts
 };
 

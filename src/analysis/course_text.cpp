@@ -34,6 +34,16 @@ std::string timeText(const CourseSeriesResult& series)
     return series.exposures > 1 ? std::to_string(series.exposures) + " × " + seconds : seconds;
 }
 
+// The series' marks: out of the ready position, and the shots of the five that scored nothing.
+std::string noteText(const CourseSeriesResult& series)
+{
+    std::string note = series.mark;
+    if (series.misses > 0)
+        note += (note.empty() ? "" : "; ") + std::to_string(series.misses) +
+                (series.misses == 1 ? " пропуск" : " пропуска");
+    return note;
+}
+
 std::vector<std::string> seriesRow(const std::string& name, const CourseSeriesResult& series)
 {
     return {name,
@@ -42,7 +52,7 @@ std::vector<std::string> seriesRow(const std::string& name, const CourseSeriesRe
             std::to_string(series.points),
             oneDecimal(series.decimal),
             shotsText(series),
-            series.mark};
+            noteText(series)};
 }
 
 }  // namespace

@@ -137,7 +137,7 @@ TEST(CourseRuns, RapidFirePistol)
     EXPECT_EQ(r.match[11].time, 4'000);
     EXPECT_EQ(r.match[11].misses, 1);
     std::vector<int> targets;
-    for (const CourseShotResult& shot : r.match[0].shots)
+    for (const CourseShot& shot : h.s.course.record.at(1).shots)
         targets.push_back(shot.target);
     EXPECT_EQ(targets, (std::vector{0, 1, 2, 3, 4}));
 }
