@@ -64,9 +64,11 @@ std::vector<std::vector<std::string>> courseRows(const CourseResults& results)
         rows.push_back(seriesRow("Пробна", series));
     for (std::size_t k = 0; k < results.match.size(); ++k)
         rows.push_back(seriesRow(std::to_string(k + 1), results.match[k]));
-    for (const StageResult& stage : results.stages)
-        rows.push_back({"Етап " + std::to_string(stage.stage), std::to_string(stage.stage), "",
-                        std::to_string(stage.points), oneDecimal(stage.decimal), "", ""});
+    // A course of one stage has its total for its subtotal.
+    if (results.stages.size() > 1)
+        for (const StageResult& stage : results.stages)
+            rows.push_back({"Етап " + std::to_string(stage.stage), "", "", std::to_string(stage.points),
+                            oneDecimal(stage.decimal), "", ""});
     rows.push_back({"Общо", "", "", std::to_string(results.total) + " от " + std::to_string(results.maximum),
                     oneDecimal(results.decimalTotal), "", ""});
     return rows;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-// What the alignment cost those shots of the series that counted in a course's timed series and
-// broke in the last quarter of their time (of the exposure, in the duel): the sway has had the
-// longest to move the blade by then.
+// What the alignment cost those shots of the series that counted in a course's series and broke in
+// the last quarter of its time (of the exposure, in the duel): the sway has had the longest to move
+// the blade by then.
 int lateAlignmentLoss(const std::vector<LoggedShot>& series, const CourseState& course);

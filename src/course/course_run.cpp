@@ -31,10 +31,10 @@ void restartTimerPeriod(Simulator& s)
     s.f.CourseTimer.setEnabled(true);
 }
 
-void showCourseControls(Simulator& s, bool running)
+// The menu lists its end item only while a course runs.
+void listEndItem(Simulator& s, bool running)
 {
     s.f.Discipline.items.back().Visible = running;
-    s.f.Ready.Visible = false;
 }
 
 // The targets face on the plates of the course's pictures, or stand turned away.
@@ -159,7 +159,7 @@ void startCourse(Simulator& s, std::size_t course)
     c.target = 0;
     c.record.clear();
     turnTargets(s, false);
-    showCourseControls(s, true);
+    listEndItem(s, true);
     restartTimerPeriod(s);
     beginLoad(s, s.timers.now());
 }
@@ -176,7 +176,8 @@ void endCourse(Simulator& s)
     s.f.mi.Left = c.before.miLeft;
     s.f.mi.Top = c.before.miTop;
     s.f.TimerB.setEnabled(c.before.sequenceRunning);
-    showCourseControls(s, false);
+    listEndItem(s, false);
+    s.f.Ready.Visible = false;
 }
 
 void catchUpCourse(Simulator& s)

@@ -32,14 +32,17 @@ TEST(CourseText, SightersComeFirstThenTheSeriesWithTheirShotsTimesThenStagesAndT
     r.total = 9;
     r.decimalTotal = 9.6;
     r.maximum = 300;
+    EXPECT_EQ(courseRows(r).size(), 3u) << "one stage has no subtotal of its own";
+    r.stages.push_back({.stage = 2, .points = 0, .decimal = 0});
 
     const std::vector<Row> rows = courseRows(r);
-    ASSERT_EQ(rows.size(), 4u);
+    ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0], (Row{"Пробна", "1", "8", "46", "47,3", "", "1 пропуск"}));
     EXPECT_EQ(rows[1], (Row{"1", "1", "5 × 3", "9", "9,6", "— преди сигнала; 1,23 (5,00); 3,01 (10,78) след времето",
                             "не от изходна позиция; 4 пропуска"}));
-    EXPECT_EQ(rows[2], (Row{"Етап 1", "1", "", "9", "9,6", "", ""}));
-    EXPECT_EQ(rows[3], (Row{"Общо", "", "", "9 от 300", "9,6", "", ""}));
+    EXPECT_EQ(rows[2], (Row{"Етап 1", "", "", "9", "9,6", "", ""}));
+    EXPECT_EQ(rows[3], (Row{"Етап 2", "", "", "0", "0,0", "", ""}));
+    EXPECT_EQ(rows[4], (Row{"Общо", "", "", "9 от 300", "9,6", "", ""}));
 }
 
 }  // namespace
