@@ -68,17 +68,10 @@ click_at "$win" $((VIEW_X + READY_X)) $((VIEW_Y + READY_Y)) 1 || fail "could not
 wait_for_command ВНИМАНИЕ 3
 wait_for_command СТАРТ 9
 
-# Each shot follows an aim redraw at its point, taken before the pistol begins to sway 500 ms later.
 total=0
 for n in {1..5}; do
   read -r x y points <<<"${SHOTS[n - 1]}"
-  y=$((y - 5 * (n - 1)))
-  move_to "$win" $((VIEW_X + x - 20)) $((VIEW_Y + y)) || fail "shot $n: could not move away"
-  moved=$(date +%s%N)
-  move_to "$win" $((VIEW_X + x)) $((VIEW_Y + y)) || fail "shot $n: could not aim"
-  xdotool click 1
-  late=$((($(date +%s%N) - moved) / 1000000))
-  ((late < 500)) || fail "shot $n was fired $late ms after its aim, when the pistol may already sway"
+  fire_aimed "$win" "$n" "$x" "$y" || fail "shot $n was not fired as aimed"
   total=$((total + points))
   sleep 0.15
 done

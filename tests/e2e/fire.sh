@@ -177,18 +177,9 @@ wait_for_window_gone "$TARGET_CAPTION" 3 || fail "choosing the exercise did not 
 screenshot "$E2E_TMP/cleared.png" "$win" || fail "no screenshot"
 [[ $(score_ink "$E2E_TMP/cleared.png" 1) == empty ]] || fail "choosing the exercise did not clear the score column"
 
-# Each shot follows an aim redraw at its point (the pointer first away, then back), taken before
-# the pistol begins to sway 500 ms later; the pointer is raised by the 5 pixels that each scored
-# shot lowers the sights.
 for n in {1..10}; do
   read -r x y _ <<<"${SHOTS[n - 1]}"
-  y=$((y - 5 * (n - 1)))
-  move_to "$win" $((VIEW_X + x - 20)) $((VIEW_Y + y)) || fail "shot $n: could not move away"
-  moved=$(date +%s%N)
-  move_to "$win" $((VIEW_X + x)) $((VIEW_Y + y)) || fail "shot $n: could not aim"
-  xdotool click 1
-  late=$((($(date +%s%N) - moved) / 1000000))
-  ((late < 500)) || fail "shot $n was fired $late ms after its aim, when the pistol may already sway"
+  fire_aimed "$win" "$n" "$x" "$y" || fail "shot $n was not fired as aimed"
   sleep 0.15
 done
 

@@ -255,6 +255,19 @@ press_button() {
 }
 readonly BAVNA=0 RESTART=272 BARZA=560
 
+# Fires shot $2 of the series aimed at ($3, $4) in range-view pixels, the pointer raised by the 5
+# pixels that each scored shot before it lowers the sights: an aim redraw at its point (the pointer
+# first away, then back), then the click, before the pistol begins to sway 500 ms later.
+fire_aimed() {
+  local win=$1 n=$2 x=$3 y=$(($4 - 5 * ($2 - 1))) moved late
+  move_to "$win" $((VIEW_X + x - 20)) $((VIEW_Y + y)) || return 1
+  moved=$(date +%s%N)
+  move_to "$win" $((VIEW_X + x)) $((VIEW_Y + y)) || return 1
+  xdotool click 1
+  late=$((($(date +%s%N) - moved) / 1000000))
+  ((late < 500)) || { e2e_log "shot $n was fired $late ms after its aim, when the pistol may already sway"; return 1; }
+}
+
 # ---- the screen -----------------------------------------------------------------------------
 
 # Saves the screen, or with $2 the part of it that window $2 covers, to the PNG file $1. Taking
