@@ -14,11 +14,6 @@ constexpr const char* commandSignal = "signal_command.wav";
 constexpr const char* startSignal = "signal_start.wav";
 constexpr const char* stopSignal = "signal_stop.wav";
 
-const SeriesPlan& seriesPlanOf(const Simulator& s)
-{
-    return planOf(s.course).series.at(s.course.series);
-}
-
 void play(Simulator& s, const char* file)
 {
     s.f.MM.FileName = besideProgram(s.appPath, file);
@@ -78,10 +73,10 @@ void face(Simulator& s, Millis at)
 {
     CourseState& c = s.course;
     c.phase = CoursePhase::Start;
-    c.phaseEnd = at + seriesPlanOf(s).time;
+    c.phaseEnd = at + seriesPlanOf(s.course).time;
     c.signal = at;
     turnTargets(s, true);
-    if (seriesPlanOf(s).fromReady && !inReadyPosition(s))
+    if (seriesPlanOf(s.course).fromReady && !inReadyPosition(s))
         c.record.back().notFromReady = true;
     play(s, startSignal);
 }
@@ -126,7 +121,7 @@ void nextPhase(Simulator& s)
         if (!c.facing) {
             ++c.exposure;
             face(s, at);
-        } else if (c.exposure + 1 < seriesPlanOf(s).exposures) {
+        } else if (c.exposure + 1 < seriesPlanOf(s.course).exposures) {
             pauseBetweenExposures(s, at);
         } else {
             stopSeries(s, at);

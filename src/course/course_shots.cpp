@@ -45,7 +45,7 @@ ShotVerdict verdictOf(const Simulator& s, const CourseSeries& series, const Cour
         return ShotVerdict::BeforeSignal;
     if (c.phase != CoursePhase::Start || !c.facing)
         return ShotVerdict::AfterTime;
-    const bool oneShotAnExposure = planOf(s.course).series.at(c.series).exposures > 1;
+    const bool oneShotAnExposure = seriesPlanOf(c).exposures > 1;
     const bool oneShotATarget = bullsOf(planOf(s.course).targets).size() > 1;
     int earlierInTime = 0;
     for (const CourseShot& earlier : series.shots) {
@@ -74,9 +74,8 @@ void takeBackPoints(Simulator& s, int N)
 // where there are five.
 std::string markLabelOf(const Simulator& s, const CourseShot& shot)
 {
-    const CoursePlan& plan = planOf(s.course);
-    std::string label = plan.series.at(s.course.series).sighting ? "П" : "";
-    if (plan.targets == CourseTargets::FiveOnPlates1To5)
+    std::string label = seriesPlanOf(s.course).sighting ? "П" : "";
+    if (planOf(s.course).targets == CourseTargets::FiveOnPlates1To5)
         label += std::to_string(shot.target + 1);
     return label;
 }
@@ -126,7 +125,7 @@ void countCourseShot(Simulator& s)
     }
     series.shots.push_back(shot);
     const auto shotsInTime = std::ranges::count_if(series.shots, [](const CourseShot& x) { return inTime(x.verdict); });
-    if (planOf(s.course).series.at(c.series).endsOnFifthShot && shotsInTime == seriesShots)
+    if (seriesPlanOf(c).endsOnFifthShot && shotsInTime == seriesShots)
         stopSeriesNow(s);
 }
 

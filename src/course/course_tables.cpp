@@ -109,3 +109,8 @@ const CoursePlan& planOf(const CourseState& course)
 {
     return courses().at(course.course);
 }
+
+const SeriesPlan& seriesPlanOf(const CourseState& course)
+{
+    return planOf(course).series.at(course.series);
+}

@@ -39,6 +39,8 @@ inline constexpr float readyDrop = 100;
 const std::vector<CoursePlan>& courses();
 // The plan of the course that runs, or that the record is of.
 const CoursePlan& planOf(const CourseState& course);
+// The plan of the series in progress, or the last one.
+const SeriesPlan& seriesPlanOf(const CourseState& course);
 
 // The bulls of the targets, in the order of their plates.
 std::span<const range::BullPlace> bullsOf(CourseTargets targets);
