@@ -1,6 +1,7 @@
 #include "course/course_panel.h"
 
 #include "course/course_shots.h"
+#include "course/course_tables.h"
 #include "state/simulator.h"
 
 #include <algorithm>
@@ -50,8 +51,6 @@ CoursePanel coursePanel(const Simulator& s)
     panel.timeLeft = c.phaseEnd - s.timers.now();
     panel.series = seriesLabel(plan, c.series);
     panel.lamp = lampOf(c);
-    panel.targets = plan.targets;
-    panel.targetsFace = c.facing;
     for (const CourseSeries& series : c.record)
         if (series.stopped)
             panel.lastSeriesPoints = countedPoints(series);

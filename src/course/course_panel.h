@@ -1,6 +1,5 @@
 #pragma once
 
-#include "course/course_tables.h"
 #include "forms/timer.h"
 
 #include <optional>
@@ -10,16 +9,14 @@ class Simulator;
 
 enum class Lamp { None, Red, Green };
 
-// What the course panel, the lamps and the range show, read by the shell after each event. While
-// no course runs the panel shows no command.
+// What the course panel and the lamps show, read by the shell after each event. While no course
+// runs the panel shows no command.
 struct CoursePanel {
     std::string command;  // "ЗАРЕДИ", "ВНИМАНИЕ", "СТАРТ", "СТОП", or empty
     Millis timeLeft = 0;  // of the phase, the exposure or the pause
     std::string series;   // "Пробна серия", "Серия 3 от 12"
     std::optional<int> lastSeriesPoints;
     Lamp lamp = Lamp::None;
-    CourseTargets targets = CourseTargets::OneOnPlate3;
-    bool targetsFace = false;
 };
 
 CoursePanel coursePanel(const Simulator& s);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "course/course_panel.h"
+#include "course/course_tables.h"
 #include "harness.h"
 #include "sights_on_bull.h"
 #include "state/range_facts.h"

@@ -24,7 +24,7 @@ void PrintTo(const Shown& s, std::ostream* os)
 Shown shown(const Harness& h)
 {
     const CoursePanel p = coursePanel(h.s);
-    return {p.command, p.timeLeft, p.lamp, p.targetsFace, h.s.targetPosition};
+    return {p.command, p.timeLeft, p.lamp, h.s.course.facing, h.s.targetPosition};
 }
 
 TEST(CoursePhases, ASeriesWalksItsCommandsOnTheTimerWithTheirSignals)
