@@ -17,6 +17,8 @@ struct CoursePanel {
     std::string series;   // "Пробна серия", "Серия 3 от 12"
     std::optional<int> lastSeriesPoints;
     Lamp lamp = Lamp::None;
+
+    bool running() const { return !command.empty(); }
 };
 
 CoursePanel coursePanel(const Simulator& s);

@@ -2,11 +2,13 @@
 
 #include <QLabel>
 
-void CaptionedLabel::show(const char* caption, const std::string& text) const
+bool CaptionedLabel::show(const char* caption, const std::string& text) const
 {
     const QString shown = QString::fromStdString(text);
-    if (value->text() == shown && !value->accessibleName().isEmpty())
-        return;
+    const bool changed = value->text() != shown;
+    if (!changed && !value->accessibleName().isEmpty())
+        return false;
     value->setText(shown);
     value->setAccessibleName(QString::fromUtf8(caption) + QStringLiteral(": ") + shown);
+    return changed;
 }

@@ -8,5 +8,6 @@ class QLabel;
 // a second (a replay, a countdown) is heard again only when it changes.
 struct CaptionedLabel {
     QLabel* value = nullptr;
-    void show(const char* caption, const std::string& text) const;
+    // Whether the text it shows has changed.
+    bool show(const char* caption, const std::string& text) const;
 };

@@ -19,8 +19,13 @@ void syncPlace(QWidget& widget, const Control& c, float unitsPerPixel)
     const QRect place = pixelRect(c, unitsPerPixel);
     if (widget.geometry() != place)
         widget.setGeometry(place);
-    if (widget.isHidden() == c.Visible)
-        widget.setVisible(c.Visible);
+    syncVisible(widget, c.Visible);
+}
+
+void syncVisible(QWidget& widget, bool visible)
+{
+    if (widget.isHidden() == visible)
+        widget.setVisible(visible);
 }
 
 void syncCaption(QAbstractButton& button, const std::string& caption, std::string& shown)

@@ -25,6 +25,8 @@ struct ShownButton {
 QRect pixelRect(const Control& c, float unitsPerPixel = 1);
 
 void syncPlace(QWidget& widget, const Control& c, float unitsPerPixel = 1);
+// Shows or hides the widget where it is not already so, whether or not its window is shown yet.
+void syncVisible(QWidget& widget, bool visible);
 // `shown` remembers the caption the button shows, so that an unchanged one costs no conversion.
 void syncCaption(QAbstractButton& button, const std::string& caption, std::string& shown);
 void syncText(QLineEdit& edit, const std::string& text, std::string& shown);

@@ -1,5 +1,7 @@
 #include "shell/main_window/course_lamps_widget.h"
 
+#include "shell/widget_sync.h"
+
 #include <QPainter>
 
 namespace {
@@ -27,14 +29,13 @@ CourseLampsWidget::CourseLampsWidget(QWidget* parent) : QWidget(parent)
     hide();
 }
 
-void CourseLampsWidget::sync(bool running, Lamp lamp)
+void CourseLampsWidget::sync(const CoursePanel& panel)
 {
-    if (isVisible() != running)
-        setVisible(running);
-    if (lamp == m_lit)
+    syncVisible(*this, panel.running());
+    if (panel.lamp == m_lit)
         return;
-    m_lit = lamp;
-    setAccessibleName(spokenName(lamp));
+    m_lit = panel.lamp;
+    setAccessibleName(spokenName(m_lit));
     update();
 }
 

@@ -11,7 +11,7 @@ class CourseLampsWidget : public QWidget {
 public:
     explicit CourseLampsWidget(QWidget* parent);
 
-    void sync(bool running, Lamp lamp);
+    void sync(const CoursePanel& panel);
 
     // Its place in the range view's pixels, clear of the bulls' row; each lamp is a disc filling
     // its half.

@@ -1,10 +1,11 @@
 #include "shell/main_window/course_panel_widget.h"
 
 #include "shell/child_widget.h"
+#include "shell/fitted_font.h"
+#include "shell/widget_sync.h"
 #include "state/main_window.h"
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -53,31 +54,23 @@ CoursePanelWidget::CoursePanelWidget(const MainWindow& f, ControlIntents control
 
 void CoursePanelWidget::sync(const CoursePanel& panel)
 {
-    const bool running = !panel.command.empty();
-    if (isVisible() != running)
-        setVisible(running);
-    if (!running)
+    syncVisible(*this, panel.running());
+    if (!panel.running())
         return;
-    const QString commandBefore = m_command.value->text();
-    m_command.show("Команда", panel.command);
-    if (m_command.value->text() != commandBefore)
+    if (m_command.show("Команда", panel.command))
         fitCommand();
     m_timeLeft.show("Оставащо време", secondsLeftText(panel.timeLeft));
     m_series.show("Серия", panel.series);
     m_points.show("Точки от серията", panel.lastSeriesPoints ? std::to_string(*panel.lastSeriesPoints) : "");
-    m_ready->setText(QString::fromStdString(m_f.Ready.Caption));
-    if (m_ready->isHidden() == m_f.Ready.Visible)
-        m_ready->setVisible(m_f.Ready.Visible);
+    syncCaption(*m_ready, m_f.Ready.Caption, m_readyCaption);
+    syncVisible(*m_ready, m_f.Ready.Visible);
 }
 
 void CoursePanelWidget::fitCommand()
 {
     QLabel& label = *m_command.value;
     const QMargins margins = layout()->contentsMargins();
-    const qreal room = contentsRect().width() - margins.left() - margins.right();
     QFont font = label.font();
     font.setPointSizeF(commandPointSize);
-    while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(label.text()) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label.setFont(font);
+    label.setFont(fittedFont(font, label.text(), contentsRect().width() - margins.left() - margins.right(), 6));
 }

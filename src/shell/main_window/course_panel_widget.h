@@ -34,4 +34,5 @@ private:
     CaptionedLabel m_series;
     CaptionedLabel m_points;
     QPushButton* m_ready = nullptr;
+    std::string m_readyCaption;
 };

@@ -1,6 +1,7 @@
 #include "shell/main_window/menu_button_widget.h"
 
 #include "forms/menu.h"
+#include "shell/fitted_font.h"
 #include "shell/widget_sync.h"
 
 #include <QMenu>
@@ -51,9 +52,7 @@ void MenuButtonWidget::fitCaption()
     QStyleOptionButton option;
     initStyleOption(&option);
     const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width() - 2;
-    while (shown.pointSizeF() > 5 && QFontMetricsF(shown).horizontalAdvance(text()) > room)
-        shown.setPointSizeF(shown.pointSizeF() - 0.5);
-    setFont(shown);
+    setFont(fittedFont(shown, text(), room, 5));
 }
 
 void MenuButtonWidget::paintEvent(QPaintEvent*)

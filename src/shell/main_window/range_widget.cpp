@@ -120,7 +120,7 @@ void RangeWidget::sync(const CoursePanel& panel)
         syncButton(b);
     m_discipline->sync();
     m_panel->sync(panel);
-    m_lamps->sync(!panel.command.empty(), panel.lamp);
+    m_lamps->sync(panel);
     if (m_f.ScreenMousePointer != m_shownPointer) {
         m_shownPointer = m_f.ScreenMousePointer;
         if (const std::optional<Qt::CursorShape> shape = pointerShape(m_shownPointer))
