@@ -27,6 +27,8 @@ struct PulseSoundPlayer::Impl final : PulseConnection::Voices {
     Impl(std::unique_ptr<PulseLoop> made, pa_usec_t readyFor);
     ~Impl();
 
+    // The file's voices, its reading begun where they are new: voices without a sound stand only
+    // while their file is read.
     SoundVoices& voicesOf(const std::string& path);
     void fileRead(const std::string& path, std::shared_ptr<const PlayableSound> sound);
     void armAll() override;
@@ -60,9 +62,11 @@ PulseSoundPlayer::Impl::~Impl()
 SoundVoices& PulseSoundPlayer::Impl::voicesOf(const std::string& path)
 {
     auto found = sounds.find(path);
-    if (found == sounds.end())
+    if (found == sounds.end()) {
         found = sounds.try_emplace(path, connection, QFileInfo(QString::fromStdString(path)).fileName().toStdString())
                     .first;
+        files.read(path);
+    }
     return found->second;
 }
 
@@ -129,10 +133,7 @@ void PulseSoundPlayer::play(const std::string& path)
     m_impl->connection.keepReady();
     SoundVoices& voices = m_impl->voicesOf(path);
     voices.ask();
-    if (voices.hasSound())
-        voices.arm();
-    else
-        m_impl->files.read(path);
+    voices.arm();
 }
 
 void PulseSoundPlayer::prepare(const std::string& path)
@@ -140,11 +141,7 @@ void PulseSoundPlayer::prepare(const std::string& path)
     if (!m_impl)
         return;
     LoopLock lock(*m_impl->loop);
-    SoundVoices& voices = m_impl->voicesOf(path);
-    if (voices.hasSound())
-        voices.arm();
-    else
-        m_impl->files.read(path);
+    m_impl->voicesOf(path).arm();
 }
 
 void PulseSoundPlayer::keepReady()

@@ -12,8 +12,7 @@ SoundFiles::SoundFiles(PulseLoop& loop, Read read) : m_loop(loop), m_read(std::m
 
 void SoundFiles::read(const std::string& path)
 {
-    if (m_reading.insert(path).second)
-        m_thread.start([this, path] { readOnThread(path); });
+    m_thread.start([this, path] { readOnThread(path); });
 }
 
 void SoundFiles::readOnThread(const std::string& path)
@@ -23,7 +22,6 @@ void SoundFiles::readOnThread(const std::string& path)
     LoopLock lock(m_loop);
     if (m_closing)
         return;
-    m_reading.erase(path);
     m_read(path, std::move(sound));
 }
 

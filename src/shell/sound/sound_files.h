@@ -8,11 +8,10 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 
 // The sound files, read on a thread of their own, one at a time, each into the sound a playback
-// stream takes. A file asked for again while it is read is read once.
+// stream takes.
 class SoundFiles {
 public:
     // Told of each file read, on the reading thread and under the loop's lock: its sound, or
@@ -21,7 +20,7 @@ public:
 
     SoundFiles(PulseLoop& loop, Read read);
 
-    // Under the loop's lock: starts reading the file, unless it is being read.
+    // Under the loop's lock: starts reading the file.
     void read(const std::string& path);
     // Reads no further file, and tells of none from now on. False when a file still reads after
     // `wait`; its thread then goes on with this object and the loop.
@@ -32,7 +31,6 @@ private:
 
     PulseLoop& m_loop;
     Read m_read;
-    std::set<std::string> m_reading;
     bool m_closing = false;
     QThreadPool m_thread;
 };

@@ -38,7 +38,7 @@ void SoundVoices::arm()
         }
         ++voice;
     }
-    for (const int wanted = m_waiting + (m_connection.ready() ? 1 : 0); spare < wanted; ++spare)
+    for (const int wanted = m_waiting + 1; spare < wanted; ++spare)
         if (!open()) {
             m_waiting = 0;
             return;

@@ -20,11 +20,10 @@ public:
 
     // A play asked for; dropped while there is no server to play it.
     void ask();
-    bool hasSound() const { return m_sound != nullptr; }
     // The file read: its sound, kept for as long as the player runs.
     void take(std::shared_ptr<const PlayableSound> sound);
     // Starts the armed voices for the plays that wait, then arms the voices for those that still
-    // wait and one for the next play while a shot may come.
+    // wait and one for the next play while a shot may come; nothing before the sound is read.
     void arm();
     // What they play or were armed for goes with them.
     void closeAll();
