@@ -29,6 +29,8 @@ public:
         if (word == "Sound")
             m_player.play(FileName);
     }
+    // A file that will be played, made ready ahead.
+    void prepare(const std::string& file) { m_player.prepare(file); }
 
 private:
     SoundPlayer& m_player;

@@ -1,7 +1,6 @@
 #include "shell/shell.h"
 
 #include "app/program.h"
-#include "course/course_run.h"
 #include "forms/units.h"
 #include "state/simulator.h"
 
@@ -136,11 +135,6 @@ void Shell::start()
 {
     Event e(*this);
     startProgram(m_s, units::twipsFromPixels(static_cast<float>(m_main.frameGeometry().width())));
-    // Every sound is read and armed ahead, so that even its first play is as quick as the next.
-    for (const std::string& sound : {m_s.shotSoundPath, m_s.shotSound2Path})
-        m_player.prepare(sound);
-    for (const std::string& signal : courseSignals(m_s))
-        m_player.prepare(signal);
 }
 
 // The window brought to the front last is raised last, so that it ends up in front.
