@@ -58,6 +58,7 @@ private slots:
     void shortSoundsAndTailsAreHeardWhole();
     void aMissingFileIsLookedForAgainAtItsNextRequest();
     void aPreparedSoundIsReadAheadAndPlaysOnlyWhenAskedFor();
+    void aPlayStillWaitingWhenTheOutputRestsIsDropped();
 
 private:
     QString write(const char* name, const std::vector<float>& samples)
@@ -273,6 +274,28 @@ void SoundPlayerTest::aPreparedSoundIsReadAheadAndPlaysOnlyWhenAskedFor()
     }
     const std::vector<Plateau> heard = plateaus(recording.stop());
     QVERIFY2(heard.size() == 1 && std::abs(heard[0].seconds - 0.2) < 0.002, qPrintable(describe(heard)));
+}
+
+// A play asked for just before the window is minimised, its file still being read, is not heard
+// the next time a shot may come.
+void SoundPlayerTest::aPlayStillWaitingWhenTheOutputRestsIsDropped()
+{
+    if (serverAbsent())
+        QSKIP("needs the sound server");
+    const QString path = write("AK.wav", steady(0.2, 0.2));
+    SinkRecording recording;
+    QVERIFY(recording.running());
+    {
+        auto player = openPlayer();
+        play(*player, path);
+        player->rest();
+        QTest::qWait(300);
+        player->keepReady();
+        QTest::qWait(hearingMilliseconds);
+        closePlayer(player);
+    }
+    const std::vector<Plateau> heard = plateaus(recording.stop());
+    QVERIFY2(heard.empty(), qPrintable(describe(heard)));
 }
 
 // The program drops Qt's own messages; nothing else, the sound library included, may write to

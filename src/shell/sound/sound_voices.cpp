@@ -54,6 +54,7 @@ void SoundVoices::closeAll()
 void SoundVoices::closeSpare()
 {
     m_voices.remove_if([](const Voice& voice) { return voice.stage() != Voice::Stage::Playing; });
+    m_waiting = 0;
 }
 
 bool SoundVoices::open()

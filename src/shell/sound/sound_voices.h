@@ -25,8 +25,9 @@ public:
     // Starts the armed voices for the plays that wait, then arms the voices for those that still
     // wait and one for the next play while a shot may come; nothing before the sound is read.
     void arm();
-    // What they play or were armed for goes with them.
+    // What they play or were armed for goes with them, and the plays that wait.
     void closeAll();
+    // Those that do not play; the plays that wait go too, not to be heard long after they were asked.
     void closeSpare();
 
 private:
