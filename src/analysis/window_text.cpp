@@ -67,17 +67,16 @@ SeriesText seriesText(const ShotLog& log, const CourseState& course)
     }
 
     const SeriesFigures figures = seriesFigures(marksOf(series));
+    CoachFigures coach = coachFigures(series);
+    coach.lateAlignmentLoss = lateAlignmentLoss(series, course);
     text.points.value = std::to_string(figures.points);
     text.decimal.value = oneDecimal(figures.decimal);
     if (!series.empty()) {
-        const SuggestedSettings suggested = suggestedSettings(series);
         text.meanPoint.value = point(figures.meanPoint);
         text.groupSize.value = oneDecimal(figures.groupSize);
-        text.suggested.value =
-            "странична " + wholeNumber(suggested.windage) + ", по височина " + wholeNumber(suggested.elevation);
+        text.suggested.value = "странична " + wholeNumber(coach.suggested.windage) + ", по височина " +
+                               wholeNumber(coach.suggested.elevation);
     }
-    CoachFigures coach = coachFigures(series);
-    coach.lateAlignmentLoss = lateAlignmentLoss(series, course);
     describeCoach(text, coach);
     return text;
 }

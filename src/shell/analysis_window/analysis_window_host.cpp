@@ -85,10 +85,10 @@ void AnalysisWindowHost::showSeries()
     showRows(*m_widget->earlier, text.earlier);
     for (const auto& [label, figure] : m_widget->figures)
         label.show(text.*figure);
-    m_widget->chart->display(runSeries(m_log));
-
-    m_meanPointShown =
-        series.empty() ? std::nullopt : std::optional<FacePoint>(seriesFigures(marksOf(series)).meanPoint);
+    // The run ends with the series in the log.
+    std::vector<SeriesFigures> run = runSeries(m_log);
+    m_meanPointShown = series.empty() ? std::nullopt : std::optional<FacePoint>(run.back().meanPoint);
+    m_widget->chart->display(std::move(run));
     if (!series.empty())
         m_widget->shots->selectRow(static_cast<int>(series.size()) - 1);
     showChosenShot();
