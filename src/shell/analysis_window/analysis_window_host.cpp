@@ -13,6 +13,7 @@
 #include "state/shot_log.h"
 
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 AnalysisWindowHost::AnalysisWindowHost(const FormWindow& window, const ShotLog& log, const CourseState& course,
@@ -81,6 +82,8 @@ void AnalysisWindowHost::showSeries()
     const std::vector<LoggedShot>& series = m_log.series();
     const SeriesText text = seriesText(m_log, m_course);
     m_widget->play->setEnabled(!series.empty());
+    // The chosen shot is shown once, at the end, however the rows and the choice change.
+    const QSignalBlocker quiet(m_widget->shots);
     showRows(*m_widget->shots, text.shots);
     showRows(*m_widget->earlier, text.earlier);
     for (const auto& [label, figure] : m_widget->figures)
